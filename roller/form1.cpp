@@ -1,0 +1,131 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "form1.h"
+
+#include "convert.h"
+#include "form1layout.h"
+#include "randomsource.h"
+#include "slider.h"
+#include "timer.h"
+
+#include <cfenv>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+
+namespace roller {
+
+namespace {
+
+constexpr int MillisecondsPerStep = 125;
+
+void checkFloatingPoint()
+{
+    if (std::fetestexcept(FE_OVERFLOW | FE_INVALID | FE_DIVBYZERO))
+        throw runtime::Error(runtime::ErrorNumber::FloatingPoint);
+}
+
+} // namespace
+
+Form1::Form1()
+    : Form(form1Window, form1Controls)
+{ }
+
+void Form1::connectEvents()
+{
+    m_tmrRoller = control<runtime::Timer>("tmrRoller");
+    m_lblRoll = control<QLabel>("lblRoll");
+    m_frmResult = control<QGroupBox>("frmResult");
+    m_sldInterval = control<runtime::Slider>("sldInterval");
+
+    handle(control<QPushButton>("cmdD4"), &QPushButton::clicked, &Form1::cmdD4_Click);
+    handle(control<QPushButton>("cmdD6"), &QPushButton::clicked, &Form1::cmdD6_Click);
+    handle(control<QPushButton>("cmdD8"), &QPushButton::clicked, &Form1::cmdD8_Click);
+    handle(control<QPushButton>("cmdD10"), &QPushButton::clicked, &Form1::cmdD10_Click);
+    handle(control<QPushButton>("cmdD12"), &QPushButton::clicked, &Form1::cmdD12_Click);
+    handle(control<QPushButton>("cmdD20"), &QPushButton::clicked, &Form1::cmdD20_Click);
+    handle(control<QPushButton>("cmdD100"), &QPushButton::clicked, &Form1::cmdD100_Click);
+    handle(control<QPushButton>("Command1"), &QPushButton::clicked, &Form1::Command1_Click);
+    handle(m_tmrRoller, &QTimer::timeout, &Form1::tmrRoller_Timer);
+    handle(m_sldInterval, &runtime::Slider::Change, &Form1::sldInterval_Change);
+}
+
+void Form1::Form_Load()
+{
+    runtime::Runtime::random().seedFromClock();
+    m_tmrRoller->setInterval(1000);
+    m_tmrRoller->setTag(runtime::convert::toText(20));
+}
+
+void Form1::selectDie(qint16 faces)
+{
+    m_tmrRoller->setTag(runtime::convert::toText(faces));
+}
+
+void Form1::cmdD4_Click()
+{
+    selectDie(4);
+}
+
+void Form1::cmdD6_Click()
+{
+    selectDie(6);
+}
+
+void Form1::cmdD8_Click()
+{
+    selectDie(8);
+}
+
+void Form1::cmdD10_Click()
+{
+    selectDie(10);
+}
+
+void Form1::cmdD12_Click()
+{
+    selectDie(12);
+}
+
+void Form1::cmdD20_Click()
+{
+    selectDie(20);
+}
+
+void Form1::cmdD100_Click()
+{
+    selectDie(100);
+}
+
+void Form1::tmrRoller_Timer()
+{
+    const qint16 faces = runtime::convert::toInt16(m_tmrRoller->Tag());
+    const QVariant roll = RollDie(faces);
+    m_lblRoll->setText(runtime::convert::toText(runtime::convert::toInt16(roll)));
+    m_frmResult->setTitle(QStringLiteral("Roll: d") + m_tmrRoller->Tag());
+}
+
+QVariant Form1::RollDie(const qint16 &faces)
+{
+    const float r = runtime::Runtime::random().next();
+    std::feclearexcept(FE_ALL_EXCEPT);
+    // The product stays in double: rounded to float, 100 * (1 - 2^-24) would become 100 and roll
+    // a 101. Stored through a volatile so the flags are read after the multiplication.
+    const volatile double product = double(float(faces)) * double(r);
+    checkFloatingPoint();
+    const volatile float roll = float(runtime::convert::wholePart(product) + 1.0);
+    checkFloatingPoint();
+    return QVariant(float(roll));
+}
+
+void Form1::sldInterval_Change()
+{
+    const QVariant value = m_sldInterval->property("Value");
+    if (!value.isValid())
+        throw runtime::Error(runtime::ErrorNumber::ControlFailure);
+    m_tmrRoller->setInterval(
+        runtime::convert::multiply(runtime::convert::toInt32(value), MillisecondsPerStep));
+}
+
+void Form1::Command1_Click() { }
+
+} // namespace roller

@@ -1,0 +1,15 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+class QObject;
+class QWidget;
+
+namespace runtime {
+
+struct ControlSpec;
+
+// Builds the Qt object for one row of a layout table inside its container; the window is the
+// parent of controls that are not widgets.
+QObject *createControl(const ControlSpec &spec, QWidget *container);
+
+} // namespace runtime

@@ -1,0 +1,149 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "form.h"
+
+#include "controlfactory.h"
+#include "timer.h"
+
+#include <algorithm>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QScreen>
+
+namespace runtime {
+
+Form::Form(const WindowSpec &window, std::span<const ControlSpec> controls)
+    : QWidget(nullptr)
+    , m_window(window)
+    , m_layout(controls)
+{
+    setObjectName(QString::fromLatin1(window.className));
+    setWindowTitle(QString::fromUtf8(window.caption));
+    const QSize client(pixels(window.clientWidth), pixels(window.clientHeight));
+    if (window.border == Border::FixedDialog) {
+        setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint
+                       | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                       | Qt::WindowCloseButtonHint);
+        setFixedSize(client);
+    } else {
+        resize(client);
+    }
+    if (window.icon)
+        setWindowIcon(QIcon(QString::fromUtf8(window.icon)));
+    if (window.fixedPlacement) {
+        const QPoint screenOrigin = QGuiApplication::primaryScreen()->geometry().topLeft();
+        setGeometry(QRect(screenOrigin + QPoint(pixels(window.left), pixels(window.top)), client));
+    }
+}
+
+void Form::Show()
+{
+    if (!m_loaded)
+        Load();
+    if (!m_loaded)
+        return;
+    show();
+}
+
+void Form::Unload()
+{
+    close();
+}
+
+void Form::Load()
+{
+    buildControls();
+    orderTabs();
+    m_loaded = true;
+    connectEvents();
+    Runtime::dispatch([this] { Form_Load(); });
+    if (Runtime::hasFailed())
+        discardControls();
+}
+
+void Form::buildControls()
+{
+    for (const ControlSpec &spec : m_layout) {
+        QWidget *container = this;
+        if (spec.container)
+            container = findChild<QWidget *>(QString::fromLatin1(spec.container));
+        QObject *control = createControl(spec, container);
+        m_controls.append(control);
+        auto *button = qobject_cast<QPushButton *>(control);
+        if (button && spec.isDefault)
+            m_defaultButton = button;
+        if (button && spec.isCancel)
+            m_cancelButton = button;
+    }
+    // In a window with a default button Enter clicks whichever button has the focus.
+    if (m_defaultButton) {
+        for (QObject *control : std::as_const(m_controls)) {
+            if (auto *button = qobject_cast<QPushButton *>(control))
+                button->setAutoDefault(true);
+        }
+    }
+}
+
+void Form::orderTabs()
+{
+    QList<std::pair<int, QWidget *>> stops;
+    for (qsizetype i = 0; i < m_controls.size(); ++i) {
+        auto *widget = qobject_cast<QWidget *>(m_controls.at(i));
+        if (widget && widget->focusPolicy() != Qt::NoFocus)
+            stops.append({m_layout[size_t(i)].tabIndex, widget});
+    }
+    if (stops.isEmpty())
+        return;
+    std::sort(stops.begin(), stops.end(),
+              [](const auto &a, const auto &b) { return a.first < b.first; });
+    for (qsizetype i = 1; i < stops.size(); ++i)
+        QWidget::setTabOrder(stops.at(i - 1).second, stops.at(i).second);
+    stops.first().second->setFocus();
+}
+
+void Form::discardControls()
+{
+    // A control may be the very one whose handler unloads the window: take every control out
+    // of the window now and delete it once its event is over.
+    for (QObject *control : std::as_const(m_controls)) {
+        if (auto *timer = qobject_cast<Timer *>(control))
+            timer->stop();
+        if (auto *widget = qobject_cast<QWidget *>(control)) {
+            widget->hide();
+            widget->setParent(nullptr);
+        } else {
+            control->setParent(nullptr);
+        }
+        control->deleteLater();
+    }
+    m_controls.clear();
+    m_defaultButton = nullptr;
+    m_cancelButton = nullptr;
+    m_loaded = false;
+    setWindowTitle(QString::fromUtf8(m_window.caption));
+}
+
+void Form::closeEvent(QCloseEvent *event)
+{
+    if (m_loaded)
+        discardControls();
+    event->accept();
+}
+
+void Form::keyPressEvent(QKeyEvent *event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && event->modifiers() == Qt::NoModifier && m_defaultButton) {
+        m_defaultButton->click();
+        return;
+    }
+    if (event->key() == Qt::Key_Escape && m_cancelButton) {
+        m_cancelButton->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+} // namespace runtime

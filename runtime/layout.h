@@ -1,0 +1,86 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QColor>
+#include <qnamespace.h>
+
+namespace runtime {
+
+// Layouts are written in twips, 1/1440 inch: 15 twips make one pixel at 96 dpi, and Qt's
+// high-DPI scaling takes the pixels from there.
+constexpr int TwipsPerPixel = 15;
+constexpr int pixels(int twips)
+{
+    return (twips + TwipsPerPixel / 2) / TwipsPerPixel;
+}
+
+enum class ControlKind { Frame, Label, Button, Slider, Timer, PictureBox, Line };
+enum class TextColour { Default, Black, Highlight };
+enum class Border { Sizable, FixedDialog };
+
+struct FontDesign
+{
+    const char *face = nullptr;
+    qreal points = 0;
+    int weight = 400;
+};
+
+struct SliderDesign
+{
+    int min = 0;
+    int max = 10;
+    int value = 0;
+    int smallChange = 1;
+    int largeChange = 5;
+    int tickFrequency = 1;
+};
+
+struct LineDesign
+{
+    int x1 = 0;
+    int y1 = 0;
+    int x2 = 0;
+    int y2 = 0;
+    QRgb colour = 0;
+    int widthPixels = 1;
+};
+
+// One row of a window's layout table. Positions are twips from the container's top-left.
+struct ControlSpec
+{
+    ControlKind kind;
+    const char *name;
+    int index = -1; // member of a control group when not -1
+    const char *container = nullptr; // the window's client area when null
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    int tabIndex = -1;
+    const char *caption = nullptr;
+    Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop;
+    FontDesign font = {};
+    TextColour colour = TextColour::Default;
+    bool isDefault = false;
+    bool isCancel = false;
+    SliderDesign slider = {};
+    int interval = 0; // timer, ms
+    bool enabled = true;
+    const char *picture = nullptr; // resource path
+    LineDesign line = {};
+};
+
+struct WindowSpec
+{
+    const char *className;
+    const char *caption;
+    int clientWidth; // twips
+    int clientHeight;
+    Border border;
+    const char *icon = nullptr; // resource path; none of its own when null
+    bool fixedPlacement = false;
+    int left = 0; // twips from the screen's top-left to the client area, when fixed
+    int top = 0;
+};
+
+} // namespace runtime

@@ -1,0 +1,406 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "fixedrandomsource.h"
+#include "form1.h"
+#include "form1layout.h"
+#include "recordingmessagebox.h"
+#include "slider.h"
+#include "timer.h"
+
+#include <cmath>
+#include <map>
+#include <memory>
+#include <QApplication>
+#include <QFontInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+#include <QTest>
+
+using roller::Form1;
+
+namespace {
+
+const QList<std::pair<const char *, int>> dice = {{"cmdD4", 4},    {"cmdD6", 6},   {"cmdD8", 8},
+                                                  {"cmdD10", 10},  {"cmdD12", 12}, {"cmdD20", 20},
+                                                  {"cmdD100", 100}};
+
+} // namespace
+
+class TestForm1 : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void layoutMatchesTable_data();
+    void layoutMatchesTable();
+    void windowFrame();
+    void rightEdgesLineUp();
+    void captionsFitOnOneLine_data();
+    void captionsFitOnOneLine();
+    void rollLabelFont();
+    void scaleMarksSitNearTheirPositions();
+    void tabOrderAndFirstFocus();
+    void startsWithDesignCaptionsAndTheD20();
+
+    void dieClickShowsAtTheNextTick_data();
+    void dieClickShowsAtTheNextTick();
+    void rollEdges_data();
+    void rollEdges();
+    void everyFaceAppearsEvenly_data();
+    void everyFaceAppearsEvenly();
+    void timerRollsByItself();
+
+    void sliderSetsThePause_data();
+    void sliderSetsThePause();
+    void sliderKeysStayWithinRange_data();
+    void sliderKeysStayWithinRange();
+    void pauseOverflowEndsTheRun();
+    void growingTheWindowMovesNothing();
+    void closingStopsTheTimer();
+
+private:
+    template<typename Control = QWidget>
+    Control *find(const char *name) const
+    {
+        return m_form->findChild<Control *>(QLatin1String(name));
+    }
+
+    std::unique_ptr<Form1> m_form;
+};
+
+void TestForm1::initTestCase()
+{
+    runtime::Runtime::initialise();
+}
+
+void TestForm1::init()
+{
+    m_form = std::make_unique<Form1>();
+    m_form->Show();
+}
+
+void TestForm1::cleanup()
+{
+    m_form.reset();
+}
+
+void TestForm1::layoutMatchesTable_data()
+{
+    QTest::addColumn<int>("row");
+    for (size_t i = 0; i < roller::form1Controls.size(); ++i) {
+        const auto &spec = roller::form1Controls.at(i);
+        if (spec.kind != runtime::ControlKind::Timer)
+            QTest::newRow(spec.name) << int(i);
+    }
+}
+
+void TestForm1::layoutMatchesTable()
+{
+    QFETCH(int, row);
+    const runtime::ControlSpec &spec = roller::form1Controls.at(size_t(row));
+    auto *widget = find(spec.name);
+    QVERIFY(widget);
+    QCOMPARE(widget->geometry(),
+             QRect(spec.left / 15, spec.top / 15, spec.width / 15, spec.height / 15));
+    const QString container = spec.container ? spec.container : "Form1";
+    QCOMPARE(widget->parentWidget()->objectName(), container);
+    if (auto *label = qobject_cast<QLabel *>(widget))
+        QCOMPARE(label->text(), QString::fromUtf8(spec.caption));
+    if (auto *button = qobject_cast<QPushButton *>(widget)) {
+        QCOMPARE(button->text(), QString::fromUtf8(spec.caption));
+        QVERIFY(!button->isDefault());
+    }
+}
+
+void TestForm1::windowFrame()
+{
+    QCOMPARE(m_form->objectName(), QStringLiteral("Form1"));
+    QCOMPARE(m_form->windowTitle(), QStringLiteral("Dicemere"));
+    QCOMPARE(m_form->size(), QSize(492, 123));
+    const Qt::WindowFlags flags = m_form->windowFlags();
+    QVERIFY(flags.testFlag(Qt::WindowMinimizeButtonHint));
+    QVERIFY(flags.testFlag(Qt::WindowMaximizeButtonHint));
+    QVERIFY(m_form->minimumSize() != m_form->maximumSize());
+    QVERIFY(!m_form->windowIcon().isNull());
+    QVERIFY(m_form->windowIcon().availableSizes().contains(QSize(16, 16)));
+    QVERIFY(m_form->windowIcon().availableSizes().contains(QSize(32, 32)));
+    auto *timer = find<runtime::Timer>("tmrRoller");
+    QVERIFY(timer);
+    QCOMPARE(timer->parent(), m_form.get());
+}
+
+void TestForm1::rightEdgesLineUp()
+{
+    for (const char *name : {"cmdD100", "sldInterval", "Label2"})
+        QCOMPARE(find(name)->geometry().right() + 1, 481);
+    for (qsizetype i = 1; i < dice.size(); ++i)
+        QCOMPARE(find(dice.at(i).first)->x() - find(dice.at(i - 1).first)->x(), 48);
+}
+
+void TestForm1::captionsFitOnOneLine_data()
+{
+    QTest::addColumn<QString>("name");
+    for (const char *name :
+         {"Label1", "Label2", "Label3", "Label4", "cmdD4", "cmdD100", "Command1"})
+        QTest::newRow(name) << name;
+    QTest::newRow("a three-digit roll") << "lblRoll";
+}
+
+void TestForm1::captionsFitOnOneLine()
+{
+    QFETCH(QString, name);
+    auto *widget = m_form->findChild<QWidget *>(name);
+    QVERIFY(widget);
+    auto *label = qobject_cast<QLabel *>(widget);
+    auto *button = qobject_cast<QPushButton *>(widget);
+    const QString text = name == "lblRoll" ? QStringLiteral("100")
+        : label                            ? label->text()
+                                           : button->text();
+    const QFontMetrics metrics(widget->font());
+    const int room = widget->width() - (button ? 4 : 0);
+    QVERIFY2(
+        metrics.horizontalAdvance(text) <= room,
+        qPrintable(QStringLiteral("%1 px in %2").arg(metrics.horizontalAdvance(text)).arg(room)));
+    QVERIFY(metrics.height() <= widget->height());
+}
+
+void TestForm1::rollLabelFont()
+{
+    const QFont font = find("lblRoll")->font();
+    QCOMPARE(font.pointSizeF(), 26.25);
+    QCOMPARE(font.weight(), QFont::Normal);
+    QVERIFY(!font.italic() && !font.underline() && !font.strikeOut());
+    const QString face = QFontInfo(font).family();
+    QVERIFY2(face == "Arial" || face == "Liberation Sans", qPrintable(face));
+    QVERIFY(find<QLabel>("lblRoll")->alignment().testFlag(Qt::AlignHCenter));
+    QCOMPARE(find<QLabel>("Label4")->palette().color(QPalette::WindowText),
+             find<QLabel>("Label4")->palette().color(QPalette::Highlight));
+}
+
+void TestForm1::scaleMarksSitNearTheirPositions()
+{
+    auto *scale = find<QLabel>("Label2");
+    auto *slider = find<QSlider>("sldInterval");
+    const QFontMetrics metrics(scale->font());
+    const QString text = scale->text();
+    // Where each mark's text starts and ends, against where the slider puts positions 1, 8, 16.
+    const int track = slider->width();
+    auto positionX = [&](int value) {
+        return slider->x() + QStyle::sliderPositionFromValue(1, 16, value, track);
+    };
+    const std::map<int, QString> marks = {{1, "0.125 Sec"}, {8, "1 Sec"}, {16, "2 Sec"}};
+    for (const auto &[value, mark] : marks) {
+        const int from = scale->x() + metrics.horizontalAdvance(text.left(text.indexOf(mark)));
+        const int to = from + metrics.horizontalAdvance(mark);
+        const int x = positionX(value);
+        QVERIFY2(
+            x >= from - 24 && x <= to + 24,
+            qPrintable(QStringLiteral("%1 at %2, text %3-%4").arg(mark).arg(x).arg(from).arg(to)));
+    }
+}
+
+void TestForm1::tabOrderAndFirstFocus()
+{
+    QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+    const QStringList order = {"cmdD4",  "cmdD100", "cmdD6",       "cmdD8",    "cmdD10",
+                               "cmdD12", "cmdD20",  "sldInterval", "Command1", "cmdD4"};
+    QCOMPARE(QApplication::focusWidget()->objectName(), order.first());
+    for (qsizetype i = 1; i < order.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), order.at(i));
+    }
+    for (qsizetype i = order.size() - 2; i >= 0; --i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), order.at(i));
+    }
+}
+
+void TestForm1::startsWithDesignCaptionsAndTheD20()
+{
+    QCOMPARE(find<QGroupBox>("frmResult")->title(), QStringLiteral("Roll"));
+    QCOMPARE(find<QLabel>("lblRoll")->text(), QStringLiteral("0"));
+    auto *timer = find<runtime::Timer>("tmrRoller");
+    QCOMPARE(timer->Tag(), QStringLiteral("20"));
+    QCOMPARE(timer->Interval(), 1000);
+    QVERIFY(timer->isActive());
+    QCOMPARE(timer->timerType(), Qt::PreciseTimer);
+    QCOMPARE(find<runtime::Slider>("sldInterval")->value(), 8);
+}
+
+void TestForm1::dieClickShowsAtTheNextTick_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("faces");
+    for (const auto &[button, faces] : dice)
+        QTest::newRow(button) << button << faces;
+}
+
+void TestForm1::dieClickShowsAtTheNextTick()
+{
+    QFETCH(QString, button);
+    QFETCH(int, faces);
+    QTest::mouseClick(m_form->findChild<QPushButton *>(button), Qt::LeftButton);
+    QCOMPARE(find<QLabel>("lblRoll")->text(), QStringLiteral("0"));
+    QCOMPARE(find<QGroupBox>("frmResult")->title(), QStringLiteral("Roll"));
+    QCOMPARE(find<runtime::Timer>("tmrRoller")->Tag(), QString::number(faces));
+    QCOMPARE(find<runtime::Timer>("tmrRoller")->Interval(), 1000);
+
+    for (int tick = 0; tick < 3 * faces; ++tick) {
+        m_form->tmrRoller_Timer();
+        bool ok = false;
+        const int roll = find<QLabel>("lblRoll")->text().toInt(&ok);
+        QVERIFY(ok);
+        QVERIFY(roll >= 1 && roll <= faces);
+        QCOMPARE(find<QGroupBox>("frmResult")->title(), QStringLiteral("Roll: d%1").arg(faces));
+    }
+}
+
+void TestForm1::rollEdges_data()
+{
+    QTest::addColumn<int>("faces");
+    QTest::addColumn<float>("r");
+    QTest::addColumn<int>("expected");
+    const float belowOne = std::nextafter(1.0f, 0.0f);
+    for (const auto &[button, faces] : dice) {
+        QTest::addRow("d%d r=0", faces) << faces << 0.0f << 1;
+        QTest::addRow("d%d r just below 1", faces) << faces << belowOne << faces;
+        QTest::addRow("d%d r just past the first face", faces)
+            << faces << std::nextafter(1.0f / float(faces), 1.0f) << 2;
+    }
+}
+
+void TestForm1::rollEdges()
+{
+    QFETCH(int, faces);
+    QFETCH(float, r);
+    QFETCH(int, expected);
+    FixedRandomSource source(r);
+    const qint16 n = qint16(faces);
+    const QVariant roll = m_form->RollDie(n);
+    QCOMPARE(roll.typeId(), int(QMetaType::Float));
+    QCOMPARE(roll.toFloat(), float(expected));
+    QCOMPARE(n, qint16(faces));
+
+    QTest::mouseClick(find<QPushButton>(dice.at(0).first), Qt::LeftButton);
+    find<runtime::Timer>("tmrRoller")->setTag(QString::number(faces));
+    m_form->tmrRoller_Timer();
+    QCOMPARE(find<QLabel>("lblRoll")->text(), QString::number(expected));
+}
+
+void TestForm1::everyFaceAppearsEvenly_data()
+{
+    dieClickShowsAtTheNextTick_data();
+}
+
+void TestForm1::everyFaceAppearsEvenly()
+{
+    QFETCH(int, faces);
+    runtime::Runtime::random().seed(quint32(faces) * 7919u);
+    const int rollsPerFace = 500;
+    std::vector<int> counts(size_t(faces) + 1, 0);
+    for (int i = 0; i < rollsPerFace * faces; ++i) {
+        const int roll = int(m_form->RollDie(qint16(faces)).toFloat());
+        QVERIFY(roll >= 1 && roll <= faces);
+        ++counts[size_t(roll)];
+    }
+    double chiSquare = 0;
+    for (int face = 1; face <= faces; ++face) {
+        QVERIFY2(counts[size_t(face)] > 0, qPrintable(QStringLiteral("face %1").arg(face)));
+        const double d = counts[size_t(face)] - rollsPerFace;
+        chiSquare += d * d / rollsPerFace;
+    }
+    // Loose: well past the 99.9th percentile of chi-square with faces - 1 degrees of freedom.
+    const double freedom = faces - 1;
+    QVERIFY2(chiSquare < freedom + 5 * std::sqrt(2 * freedom) + 10,
+             qPrintable(QString::number(chiSquare)));
+}
+
+void TestForm1::timerRollsByItself()
+{
+    find<runtime::Slider>("sldInterval")->setValue(1);
+    QCOMPARE(find<runtime::Timer>("tmrRoller")->Interval(), 125);
+    QTRY_VERIFY_WITH_TIMEOUT(find<QGroupBox>("frmResult")->title() == "Roll: d20", 3000);
+    QVERIFY(find<QLabel>("lblRoll")->text() != "0");
+}
+
+void TestForm1::sliderSetsThePause_data()
+{
+    QTest::addColumn<int>("position");
+    QTest::addColumn<int>("pause");
+    QTest::newRow("left end") << 1 << 125;
+    QTest::newRow("one second") << 8 << 1000;
+    QTest::newRow("right end") << 16 << 2000;
+}
+
+void TestForm1::sliderSetsThePause()
+{
+    QFETCH(int, position);
+    QFETCH(int, pause);
+    auto *slider = find<runtime::Slider>("sldInterval");
+    slider->setValue(position == 8 ? 9 : position);
+    slider->setValue(position);
+    QCOMPARE(find<runtime::Timer>("tmrRoller")->Interval(), pause);
+}
+
+void TestForm1::sliderKeysStayWithinRange_data()
+{
+    QTest::addColumn<int>("start");
+    QTest::addColumn<Qt::Key>("key");
+    QTest::addColumn<int>("end");
+    QTest::newRow("right arrow") << 8 << Qt::Key_Right << 9;
+    QTest::newRow("left arrow") << 8 << Qt::Key_Left << 7;
+    QTest::newRow("page up") << 8 << Qt::Key_PageUp << 13;
+    QTest::newRow("page down") << 8 << Qt::Key_PageDown << 3;
+    QTest::newRow("page up clamps") << 14 << Qt::Key_PageUp << 16;
+    QTest::newRow("page down clamps") << 3 << Qt::Key_PageDown << 1;
+    QTest::newRow("left arrow at the end") << 1 << Qt::Key_Left << 1;
+    QTest::newRow("right arrow at the end") << 16 << Qt::Key_Right << 16;
+}
+
+void TestForm1::sliderKeysStayWithinRange()
+{
+    QFETCH(int, start);
+    QFETCH(Qt::Key, key);
+    QFETCH(int, end);
+    auto *slider = find<runtime::Slider>("sldInterval");
+    slider->setValue(start);
+    QTest::keyClick(slider, key);
+    QCOMPARE(slider->value(), end);
+    QCOMPARE(find<runtime::Timer>("tmrRoller")->Interval(), end * 125);
+}
+
+void TestForm1::pauseOverflowEndsTheRun()
+{
+    RecordingMessageBox box;
+    auto *slider = find<runtime::Slider>("sldInterval");
+    slider->setMaximum(20'000'000);
+    slider->setValue(17'179'870);
+    QCOMPARE(box.texts, QStringList {"Run-time error '6':\n\nOverflow"});
+    QCOMPARE(find<runtime::Timer>("tmrRoller")->Interval(), 1000);
+}
+
+void TestForm1::growingTheWindowMovesNothing()
+{
+    const QRect before = find("sldInterval")->geometry();
+    m_form->resize(900, 400);
+    QCOMPARE(find("sldInterval")->geometry(), before);
+    m_form->resize(200, 60);
+    QCOMPARE(find("sldInterval")->geometry(), before);
+}
+
+void TestForm1::closingStopsTheTimer()
+{
+    QPointer<runtime::Timer> timer = find<runtime::Timer>("tmrRoller");
+    QVERIFY(m_form->close());
+    QVERIFY(!m_form->isLoaded());
+    QVERIFY(!timer || !timer->isActive());
+    QVERIFY(!find<runtime::Timer>("tmrRoller"));
+}
+
+QTEST_MAIN(TestForm1)
+#include "tst_form1.moc"

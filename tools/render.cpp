@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Renders a window of Dicemere to a PNG without a display, so its layout can be looked at:
+//   QT_QPA_PLATFORM=offscreen dicemere-render Form1 form1.png
+#include "form1.h"
+#include "runtime.h"
+
+#include <memory>
+#include <QApplication>
+#include <QPixmap>
+#include <QTextStream>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    runtime::Runtime::initialise();
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() != 3) {
+        QTextStream(stderr) << "usage: dicemere-render Form1 OUTPUT.png\n";
+        return 2;
+    }
+    std::unique_ptr<runtime::Form> form;
+    if (arguments.at(1) == QLatin1String("Form1"))
+        form = std::make_unique<roller::Form1>();
+    if (!form) {
+        QTextStream(stderr) << "unknown window: " << arguments.at(1) << '\n';
+        return 2;
+    }
+    form->Show();
+    const QPixmap picture = form->grab();
+    return picture.save(arguments.at(2)) ? 0 : 1;
+}

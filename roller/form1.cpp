@@ -3,6 +3,7 @@
 
 #include "convert.h"
 #include "form1layout.h"
+#include "frmabout.h"
 #include "randomsource.h"
 #include "slider.h"
 #include "timer.h"
@@ -126,6 +127,9 @@ void Form1::sldInterval_Change()
         runtime::convert::multiply(runtime::convert::toInt32(value), MillisecondsPerStep));
 }
 
-void Form1::Command1_Click() { }
+void Form1::Command1_Click()
+{
+    about::frmAbout::instance().Show();
+}
 
 } // namespace roller

@@ -32,10 +32,6 @@ Form::Form(const WindowSpec &window, std::span<const ControlSpec> controls)
     }
     if (window.icon)
         setWindowIcon(QIcon(QString::fromUtf8(window.icon)));
-    if (window.fixedPlacement) {
-        const QPoint screenOrigin = QGuiApplication::primaryScreen()->geometry().topLeft();
-        setGeometry(QRect(screenOrigin + QPoint(pixels(window.left), pixels(window.top)), client));
-    }
 }
 
 void Form::Show()
@@ -54,6 +50,12 @@ void Form::Unload()
 
 void Form::Load()
 {
+    // Every load starts from the design-time placement, wherever the user moved it last time.
+    if (m_window.fixedPlacement) {
+        const QPoint screenOrigin = QGuiApplication::primaryScreen()->geometry().topLeft();
+        setGeometry(
+            QRect(screenOrigin + QPoint(pixels(m_window.left), pixels(m_window.top)), size()));
+    }
     buildControls();
     orderTabs();
     m_loaded = true;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "linecontrol.h"
 
+#include <algorithm>
+#include <cstdlib>
 #include <QPainter>
 
 namespace runtime {
@@ -22,15 +24,16 @@ LineControl::LineControl(const QLine &line, const QColor &colour, int widthPixel
 void LineControl::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    const QPoint origin = geometry().topLeft();
-    const QRect box = QRect(m_line.p1() - origin, m_line.p2() - origin).normalized();
-    if (box.height() == 0)
-        painter.fillRect(box.left(), box.top(), box.width(), m_width, m_colour);
-    else if (box.width() == 0)
-        painter.fillRect(box.left(), box.top(), m_width, box.height(), m_colour);
-    else {
+    const QLine local = m_line.translated(-geometry().topLeft());
+    const int left = std::min(local.x1(), local.x2());
+    const int top = std::min(local.y1(), local.y2());
+    if (local.dy() == 0) {
+        painter.fillRect(left, top, std::abs(local.dx()), m_width, m_colour);
+    } else if (local.dx() == 0) {
+        painter.fillRect(left, top, m_width, std::abs(local.dy()), m_colour);
+    } else {
         painter.setPen(QPen(m_colour, m_width));
-        painter.drawLine(m_line.translated(-origin));
+        painter.drawLine(local);
     }
 }
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Renders a window of Dicemere to a PNG without a display, so its layout can be looked at:
-//   QT_QPA_PLATFORM=offscreen dicemere-render Form1 form1.png
+//   QT_QPA_PLATFORM=offscreen dicemere-render Form1|frmAbout OUTPUT.png
 #include "form1.h"
+#include "frmabout.h"
 #include "runtime.h"
 
-#include <memory>
 #include <QApplication>
 #include <QPixmap>
 #include <QTextStream>
@@ -15,12 +15,15 @@ int main(int argc, char *argv[])
     runtime::Runtime::initialise();
     const QStringList arguments = QApplication::arguments();
     if (arguments.size() != 3) {
-        QTextStream(stderr) << "usage: dicemere-render Form1 OUTPUT.png\n";
+        QTextStream(stderr) << "usage: dicemere-render Form1|frmAbout OUTPUT.png\n";
         return 2;
     }
-    std::unique_ptr<runtime::Form> form;
+    roller::Form1 main;
+    runtime::Form *form = nullptr;
     if (arguments.at(1) == QLatin1String("Form1"))
-        form = std::make_unique<roller::Form1>();
+        form = &main;
+    else if (arguments.at(1) == QLatin1String("frmAbout"))
+        form = &about::frmAbout::instance();
     if (!form) {
         QTextStream(stderr) << "unknown window: " << arguments.at(1) << '\n';
         return 2;

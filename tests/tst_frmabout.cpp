@@ -1,0 +1,312 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "form1.h"
+#include "frmabout.h"
+#include "frmaboutlayout.h"
+#include "linecontrol.h"
+#include "timer.h"
+
+#include <memory>
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+using about::frmAbout;
+
+class TestFrmAbout : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void infoCreatesOneInstanceAndKeepsIt();
+    void reloadingSetsCaptionsAfresh();
+    void layoutMatchesTable_data();
+    void layoutMatchesTable();
+    void separatorLines();
+    void dialogFrameAndPlacement();
+    void focusAndTabOrder();
+    void keysCloseOrPress_data();
+    void keysCloseOrPress();
+    void closeBoxUnloads();
+    void versionText_data();
+    void versionText();
+    void programEndsWhenBothWindowsAreClosed_data();
+    void programEndsWhenBothWindowsAreClosed();
+
+private:
+    void clickInfo()
+    {
+        QTest::mouseClick(m_main->findChild<QPushButton *>("Command1"), Qt::LeftButton);
+    }
+    template<typename Control = QWidget>
+    Control *find(const char *name) const
+    {
+        return frmAbout::instance().findChild<Control *>(QLatin1String(name));
+    }
+    static QList<QWidget *> aboutWindows()
+    {
+        QList<QWidget *> found;
+        for (QWidget *window : QApplication::topLevelWidgets()) {
+            if (window->objectName() == "frmAbout" && window->isVisible())
+                found.append(window);
+        }
+        return found;
+    }
+
+    std::unique_ptr<roller::Form1> m_main;
+};
+
+void TestFrmAbout::initTestCase()
+{
+    runtime::Runtime::initialise();
+}
+
+void TestFrmAbout::init()
+{
+    m_main = std::make_unique<roller::Form1>();
+    m_main->Show();
+}
+
+void TestFrmAbout::cleanup()
+{
+    if (frmAbout::hasInstance())
+        frmAbout::instance().Unload();
+    m_main.reset();
+}
+
+void TestFrmAbout::infoCreatesOneInstanceAndKeepsIt()
+{
+    QVERIFY(!frmAbout::hasInstance());
+    clickInfo();
+    QVERIFY(frmAbout::hasInstance());
+    frmAbout *first = &frmAbout::instance();
+    QVERIFY(first->isVisible() && first->isLoaded());
+    QCOMPARE(first->parentWidget(), nullptr);
+
+    // A second click while it is open neither opens another window nor loads it again.
+    find<QLabel>("lblTitle")->setText("changed");
+    clickInfo();
+    QCOMPARE(aboutWindows().size(), 1);
+    QCOMPARE(find<QLabel>("lblTitle")->text(), QStringLiteral("changed"));
+
+    // The main window goes on rolling behind it.
+    QVERIFY(m_main->findChild<runtime::Timer *>("tmrRoller")->isActive());
+
+    QTest::mouseClick(find<QPushButton>("cmdOK"), Qt::LeftButton);
+    QVERIFY(!first->isVisible());
+    QVERIFY(!first->isLoaded());
+    QCOMPARE(&frmAbout::instance(), first);
+}
+
+void TestFrmAbout::reloadingSetsCaptionsAfresh()
+{
+    clickInfo();
+    find<QLabel>("lblTitle")->setText("changed");
+    find<QLabel>("lblVersion")->setText("changed");
+    frmAbout::instance().setWindowTitle("changed");
+    QTest::mouseClick(find<QPushButton>("cmdOK"), Qt::LeftButton);
+    clickInfo();
+    QCOMPARE(frmAbout::instance().windowTitle(), QStringLiteral("About Dicemere"));
+    QCOMPARE(find<QLabel>("lblTitle")->text(), QStringLiteral("Dicemere"));
+    QCOMPARE(find<QLabel>("lblVersion")->text(), QStringLiteral("Version 1.0.0"));
+    QCOMPARE(aboutWindows().size(), 1);
+}
+
+void TestFrmAbout::layoutMatchesTable_data()
+{
+    QTest::addColumn<int>("row");
+    for (size_t i = 0; i < about::frmAboutControls.size(); ++i) {
+        const auto &spec = about::frmAboutControls.at(i);
+        if (spec.kind != runtime::ControlKind::Line)
+            QTest::newRow(spec.name) << int(i);
+    }
+}
+
+void TestFrmAbout::layoutMatchesTable()
+{
+    QFETCH(int, row);
+    clickInfo();
+    const runtime::ControlSpec &spec = about::frmAboutControls.at(size_t(row));
+    auto *widget = find(spec.name);
+    QVERIFY(widget);
+    QCOMPARE(widget->geometry(),
+             QRect(spec.left / 15, spec.top / 15, spec.width / 15, spec.height / 15));
+    QCOMPARE(widget->parentWidget(), &frmAbout::instance());
+    if (auto *button = qobject_cast<QPushButton *>(widget))
+        QCOMPARE(button->text(), QString::fromUtf8(spec.caption));
+    if (auto *label = qobject_cast<QLabel *>(widget);
+        label && spec.kind == runtime::ControlKind::Label) {
+        QCOMPARE(label->focusPolicy(), Qt::NoFocus);
+        QVERIFY(label->wordWrap());
+        // The captions that no load replaces are shown exactly as designed, and they fit.
+        if (QByteArray(spec.name) == "lblDescription" || QByteArray(spec.name) == "lblDisclaimer") {
+            QCOMPARE(label->text(), QString::fromUtf8(spec.caption));
+            QVERIFY(label->heightForWidth(label->width()) <= label->height());
+        }
+    }
+}
+
+void TestFrmAbout::separatorLines()
+{
+    clickInfo();
+    const auto lines = frmAbout::instance().findChildren<runtime::LineControl *>("Line1");
+    QCOMPARE(lines.size(), 2);
+    for (runtime::LineControl *line : lines) {
+        QCOMPARE(line->focusPolicy(), Qt::NoFocus);
+        if (line->property("Index").toInt() == 1) {
+            QCOMPARE(line->line(), QLine(6, 163, 377, 163));
+            QCOMPARE(line->colour(), QColor(128, 128, 128));
+            QCOMPARE(line->lineWidth(), 1);
+        } else {
+            QCOMPARE(line->property("Index").toInt(), 0);
+            QCOMPARE(line->line(), QLine(7, 164, 377, 164));
+            QCOMPARE(line->colour(), QColor(Qt::white));
+            QCOMPARE(line->lineWidth(), 2);
+        }
+    }
+    const QImage picture = frmAbout::instance().grab().toImage();
+    QCOMPARE(picture.pixelColor(100, 163), QColor(128, 128, 128));
+    QCOMPARE(picture.pixelColor(100, 164), QColor(Qt::white));
+    QCOMPARE(picture.pixelColor(100, 165), QColor(Qt::white));
+}
+
+void TestFrmAbout::dialogFrameAndPlacement()
+{
+    clickInfo();
+    frmAbout &window = frmAbout::instance();
+    QCOMPARE(window.objectName(), QStringLiteral("frmAbout"));
+    QCOMPARE(window.size(), QSize(382, 237));
+    QCOMPARE(window.minimumSize(), window.maximumSize());
+    QCOMPARE(window.geometry().topLeft(), QPoint(156, 129));
+    const Qt::WindowFlags flags = window.windowFlags();
+    QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));
+    QVERIFY(flags.testFlag(Qt::WindowSystemMenuHint));
+    QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
+    QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
+
+    auto *picture = find<QLabel>("picIcon");
+    QCOMPARE(picture->pixmap().size(), QSize(32, 32));
+    QCOMPARE(picture->contentsRect(), QRect(2, 2, 32, 32));
+    QCOMPARE(picture->frameShadow(), QFrame::Sunken);
+
+    // Moved away and reopened, it comes back where it was designed to be.
+    QTest::mouseClick(find<QPushButton>("cmdOK"), Qt::LeftButton);
+    window.move(400, 300);
+    clickInfo();
+    QCOMPARE(window.geometry().topLeft(), QPoint(156, 129));
+}
+
+void TestFrmAbout::focusAndTabOrder()
+{
+    clickInfo();
+    QVERIFY(QTest::qWaitForWindowActive(&frmAbout::instance()));
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdOK"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdSysInfo"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cmdOK"));
+}
+
+void TestFrmAbout::keysCloseOrPress_data()
+{
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<bool>("closes");
+    QTest::addColumn<int>("sysInfoPresses");
+    QTest::newRow("Enter on OK") << "cmdOK" << int(Qt::Key_Return) << 0 << true << 0;
+    QTest::newRow("keypad Enter on OK") << "cmdOK" << int(Qt::Key_Enter) << 0 << true << 0;
+    QTest::newRow("Esc on OK") << "cmdOK" << int(Qt::Key_Escape) << 0 << true << 0;
+    QTest::newRow("Esc on System Info") << "cmdSysInfo" << int(Qt::Key_Escape) << 0 << true << 0;
+    QTest::newRow("Enter on System Info presses it")
+        << "cmdSysInfo" << int(Qt::Key_Return) << 0 << false << 1;
+    QTest::newRow("Alt+S from OK")
+        << "cmdOK" << int(Qt::Key_S) << int(Qt::AltModifier) << false << 1;
+}
+
+void TestFrmAbout::keysCloseOrPress()
+{
+    QFETCH(QString, focus);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(bool, closes);
+    QFETCH(int, sysInfoPresses);
+    clickInfo();
+    QVERIFY(QTest::qWaitForWindowActive(&frmAbout::instance()));
+    QSignalSpy presses(find<QPushButton>("cmdSysInfo"), &QPushButton::clicked);
+    auto *target = frmAbout::instance().findChild<QWidget *>(focus);
+    target->setFocus();
+    QTest::keyClick(frmAbout::instance().windowHandle(), Qt::Key(key),
+                    Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(frmAbout::instance().isVisible(), !closes);
+    QCOMPARE(frmAbout::instance().isLoaded(), !closes);
+    // An access key presses the button the way a click would, after a short visible press.
+    QTRY_COMPARE(presses.size(), sysInfoPresses);
+}
+
+void TestFrmAbout::closeBoxUnloads()
+{
+    clickInfo();
+    QVERIFY(frmAbout::instance().close());
+    QVERIFY(!frmAbout::instance().isLoaded());
+    QVERIFY(!find("cmdOK"));
+    QVERIFY(m_main->isLoaded());
+}
+
+void TestFrmAbout::versionText_data()
+{
+    QTest::addColumn<short>("major");
+    QTest::addColumn<short>("minor");
+    QTest::addColumn<short>("revision");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("this release") << short(1) << short(0) << short(0) << "Version 1.0.0";
+    QTest::newRow("no leading zeros") << short(1) << short(0) << short(12) << "Version 1.0.12";
+    QTest::newRow("no fixed width")
+        << short(10) << short(200) << short(3050) << "Version 10.200.3050";
+}
+
+void TestFrmAbout::versionText()
+{
+    QFETCH(short, major);
+    QFETCH(short, minor);
+    QFETCH(short, revision);
+    QFETCH(QString, text);
+    QCOMPARE(frmAbout::versionText({major, minor, revision}), text);
+}
+
+void TestFrmAbout::programEndsWhenBothWindowsAreClosed_data()
+{
+    QTest::addColumn<bool>("mainFirst");
+    QTest::newRow("main window first") << true;
+    QTest::newRow("About window first") << false;
+}
+
+void TestFrmAbout::programEndsWhenBothWindowsAreClosed()
+{
+    QFETCH(bool, mainFirst);
+    clickInfo();
+    QWidget *first = mainFirst ? static_cast<QWidget *>(m_main.get()) : &frmAbout::instance();
+    QWidget *second = mainFirst ? static_cast<QWidget *>(&frmAbout::instance()) : m_main.get();
+    bool stillRunningAfterFirst = false;
+    QTimer::singleShot(0, qApp, [first] { first->close(); });
+    QTimer::singleShot(200, qApp, [&] {
+        stillRunningAfterFirst = true;
+        second->close();
+    });
+    QTimer watchdog;
+    watchdog.callOnTimeout(qApp, [] { QCoreApplication::exit(99); });
+    watchdog.start(5000);
+    QCOMPARE(runtime::Runtime::exec(), 0);
+    QVERIFY(stillRunningAfterFirst);
+    QVERIFY(!m_main->isLoaded());
+    QVERIFY(!frmAbout::instance().isLoaded());
+}
+
+QTEST_MAIN(TestFrmAbout)
+#include "tst_frmabout.moc"

@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Sets up, builds and starts Dicemere; without a display it runs inside Xvfb.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/setup.sh
+cmake --preset default
+cmake --build --preset default
+
+if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
+    exec build/default/app/dicemere
+fi
+exec xvfb-run -a -s "-screen 0 1280x800x24" build/default/app/dicemere

@@ -1,0 +1,25 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "files.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace runtime {
+
+QString localPath(const QString &platformPath)
+{
+    if (QDir::separator() == u'\\')
+        return platformPath;
+    QString path = platformPath;
+    return path.replace(u'\\', QDir::separator());
+}
+
+QString findFile(const QString &platformPath)
+{
+    if (platformPath.isEmpty())
+        return {};
+    const QFileInfo file(localPath(platformPath));
+    return file.isFile() ? file.fileName() : QString();
+}
+
+} // namespace runtime

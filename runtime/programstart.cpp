@@ -1,0 +1,25 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "programstart.h"
+
+#include "error.h"
+#include "files.h"
+
+#include <QFileInfo>
+#include <QProcess>
+
+namespace runtime {
+
+void startProgram(const QString &platformPath, WindowStyle)
+{
+    // Window styles mean nothing to a new process here; its window manager places and focuses it.
+    const QString path = localPath(platformPath);
+    if (path.isEmpty() || !QFileInfo::exists(path))
+        throw Error(ErrorNumber::FileNotFound);
+    QProcess process;
+    process.setProgram(path);
+    process.setStandardInputFile(QProcess::nullDevice());
+    if (!process.startDetached())
+        throw Error(ErrorNumber::PermissionDenied);
+}
+
+} // namespace runtime

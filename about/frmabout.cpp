@@ -1,7 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frmabout.h"
 
+#include "ansitext.h"
 #include "convert.h"
+#include "files.h"
+#include "messagebox.h"
+#include "programstart.h"
+#include "registryconstants.h"
+#include "systemlibrary.h"
+#include "text.h"
 #include "frmaboutlayout.h"
 
 #include <QCoreApplication>
@@ -13,6 +20,37 @@ namespace about {
 namespace {
 
 frmAbout *s_instance = nullptr;
+
+constexpr qint32 HKEY_LOCAL_MACHINE = qint32(0x80000002);
+const QString SysInfoKey = QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO");
+const QString SysInfoValue = QStringLiteral("PATH");
+const QString SysInfoLocationKey = QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools Location");
+const QString SysInfoLocationValue = QStringLiteral("MSINFO");
+const QString SysInfoFile = QStringLiteral("\\MSINFO32.EXE");
+
+constexpr qsizetype DataBufferSize = 1024;
+
+// Closes the key on every way out of the reader, an error's included.
+class OpenKey
+{
+public:
+    explicit OpenKey(runtime::RegCloseKeyEntry close)
+        : m_close(close)
+    {
+    }
+    ~OpenKey()
+    {
+        if (handle)
+            m_close(handle);
+    }
+    OpenKey(const OpenKey &) = delete;
+    OpenKey &operator=(const OpenKey &) = delete;
+
+    runtime::RegistryHandle handle = 0;
+
+private:
+    runtime::RegCloseKeyEntry m_close;
+};
 
 } // namespace
 
@@ -68,6 +106,76 @@ void frmAbout::cmdSysInfo_Click()
     StartSysInfo();
 }
 
-void frmAbout::StartSysInfo() { }
+void frmAbout::StartSysInfo()
+{
+    QString SysInfoPath;
+    try {
+        if (!GetKeyValue(HKEY_LOCAL_MACHINE, SysInfoKey, SysInfoValue, SysInfoPath)) {
+            if (!GetKeyValue(HKEY_LOCAL_MACHINE, SysInfoLocationKey, SysInfoLocationValue,
+                             SysInfoPath)
+                || runtime::findFile(SysInfoPath + SysInfoFile).isEmpty()) {
+                throw runtime::Error(runtime::ErrorNumber::FileNotFound);
+            }
+            SysInfoPath += SysInfoFile;
+        }
+        runtime::startProgram(SysInfoPath, runtime::WindowStyle::NormalFocus);
+        return;
+    } catch (const std::exception &) {
+        // Whatever went wrong, the user hears the same thing and the window stays open.
+    }
+    runtime::Runtime::messageBox().show(
+        QStringLiteral("System Information Is Unavailable At This Time"));
+}
+
+runtime::Truth frmAbout::GetKeyValue(const qint32 &KeyRoot, const QString &KeyName,
+                                     const QString &SubKeyRef, QString &KeyVal)
+{
+    using namespace runtime;
+    SystemLibrary &advapi32 = SystemLibrary::instance();
+    const auto openKey = advapi32.lookup<RegOpenKeyExAEntry>("advapi32", "RegOpenKeyExA");
+    const auto queryValue =
+        advapi32.lookup<RegQueryValueExAEntry>("advapi32", "RegQueryValueExA");
+    OpenKey key(advapi32.lookup<RegCloseKeyEntry>("advapi32", "RegCloseKey"));
+
+    // Reading is all this needs; asking for more (0x2003F) is refused to standard users.
+    if (openKey(registry::predefinedRoot(quint32(KeyRoot)), ansi::encode(KeyName).constData(), 0,
+                registry::KeyRead, &key.handle)
+        != registry::Success) {
+        key.handle = 0;
+        KeyVal.clear();
+        return False;
+    }
+
+    QByteArray buffer = ansi::encode(QString(DataBufferSize, QChar(0)));
+    quint32 dataSize = quint32(buffer.size());
+    quint32 type = 0;
+    const qint32 status =
+        queryValue(key.handle, ansi::encode(SubKeyRef).constData(), nullptr, &type,
+                   reinterpret_cast<quint8 *>(buffer.data()), &dataSize);
+    // The whole buffer comes back as text, one character per byte, not just up to a zero.
+    QString dataText = ansi::decode(buffer);
+    if (status != registry::Success) {
+        KeyVal.clear();
+        return False;
+    }
+
+    // One terminating zero is dropped, never more; a value of size 0 has no last character,
+    // and asking for it is an invalid argument.
+    const qint64 size = dataSize;
+    dataText =
+        text::left(dataText, text::asc(text::mid(dataText, size, 1)) == 0 ? size - 1 : size);
+
+    if (type == registry::TypeString) {
+        KeyVal = dataText;
+    } else if (type == registry::TypeDword) {
+        // Least significant byte first in the data, so the digits are read from the end. The
+        // number keeps this "&h" form.
+        QString number = QStringLiteral("&h");
+        for (qint64 i = dataText.size(); i >= 1; --i)
+            number += text::hexByte(text::asc(text::mid(dataText, i, 1)));
+        KeyVal = number;
+    }
+    return True;
+}
 
 } // namespace about

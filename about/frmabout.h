@@ -18,7 +18,12 @@ public:
 
     static QString versionText(const runtime::Version &version);
 
+    // Starts the system-information tool, or tells the user it cannot be had.
     void StartSysInfo();
+    // Reads one registry value as text into KeyVal: True when the value was read, whatever its
+    // type (only text and 32-bit numbers are turned into text), False when it was not.
+    runtime::Truth GetKeyValue(const qint32 &KeyRoot, const QString &KeyName,
+                               const QString &SubKeyRef, QString &KeyVal);
 
     void cmdOK_Click();
     void cmdSysInfo_Click();

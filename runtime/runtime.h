@@ -18,6 +18,11 @@ namespace runtime {
 class MessageBox;
 class RandomSource;
 
+// Truth values are 16 bits with every bit set for true; callers test for non-zero.
+using Truth = qint16;
+constexpr Truth True = -1;
+constexpr Truth False = 0;
+
 struct Version
 {
     short major;
@@ -31,6 +36,8 @@ public:
     // Exit status of a run ended by an unhandled error.
     static constexpr int FailureExitCode = 1;
 
+    // Settles what the platform reads while the QApplication is built; call it before that.
+    static void beforeApplication();
     // Sets the application's name, version and default font on the running QApplication.
     static void initialise();
 

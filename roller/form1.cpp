@@ -11,6 +11,7 @@
 #include <cfenv>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 
 namespace roller {
@@ -18,6 +19,14 @@ namespace roller {
 namespace {
 
 constexpr int MillisecondsPerStep = 125;
+
+QString pauseDescription(qint32 milliseconds)
+{
+    if (milliseconds == 1000)
+        return QStringLiteral("1 second between rolls");
+    return QStringLiteral("%1 seconds between rolls")
+        .arg(QLocale().toString(milliseconds / 1000.0));
+}
 
 void checkFloatingPoint()
 {
@@ -123,8 +132,10 @@ void Form1::sldInterval_Change()
     const QVariant value = m_sldInterval->property("Value");
     if (!value.isValid())
         throw runtime::Error(runtime::ErrorNumber::ControlFailure);
-    m_tmrRoller->setInterval(
-        runtime::convert::multiply(runtime::convert::toInt32(value), MillisecondsPerStep));
+    const qint32 pause =
+        runtime::convert::multiply(runtime::convert::toInt32(value), MillisecondsPerStep);
+    m_tmrRoller->setInterval(pause);
+    m_sldInterval->setAccessibleDescription(pauseDescription(pause));
 }
 
 void Form1::Command1_Click()

@@ -131,6 +131,10 @@ QObject *createControl(const ControlSpec &spec, QWidget *container)
         font.setWeight(QFont::Weight(spec.font.weight));
         widget->setFont(font);
     }
+    if (spec.accessibleName)
+        widget->setAccessibleName(QString::fromUtf8(spec.accessibleName));
+    if (spec.description)
+        widget->setAccessibleDescription(QString::fromUtf8(spec.description));
     return widget;
 }
 

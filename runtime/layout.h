@@ -68,6 +68,9 @@ struct ControlSpec
     bool enabled = true;
     const char *picture = nullptr; // resource path
     LineDesign line = {};
+    // For assistive tools, where the caption does not say it or there is none.
+    const char *accessibleName = nullptr;
+    const char *description = nullptr;
 };
 
 struct WindowSpec

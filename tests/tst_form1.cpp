@@ -9,6 +9,7 @@
 #include <cmath>
 #include <map>
 #include <memory>
+#include <QAccessible>
 #include <QApplication>
 #include <QFontInfo>
 #include <QGroupBox>
@@ -45,6 +46,7 @@ private Q_SLOTS:
     void rollLabelFont();
     void scaleMarksSitNearTheirPositions();
     void tabOrderAndFirstFocus();
+    void everyControlIsNamedForAssistiveTools();
     void startsWithDesignCaptionsAndTheD20();
 
     void dieClickShowsAtTheNextTick_data();
@@ -218,6 +220,24 @@ void TestForm1::tabOrderAndFirstFocus()
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
         QCOMPARE(QApplication::focusWidget()->objectName(), order.at(i));
     }
+}
+
+void TestForm1::everyControlIsNamedForAssistiveTools()
+{
+    for (const runtime::ControlSpec &spec : roller::form1Controls) {
+        if (spec.kind == runtime::ControlKind::Timer)
+            continue;
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(find(spec.name));
+        QVERIFY(accessible);
+        QVERIFY2(!accessible->text(QAccessible::Name).isEmpty(), spec.name);
+        if (spec.kind == runtime::ControlKind::Button || spec.kind == runtime::ControlKind::Slider)
+            QVERIFY2(!accessible->text(QAccessible::Description).isEmpty(), spec.name);
+    }
+    auto *slider = find<runtime::Slider>("sldInterval");
+    slider->setValue(1);
+    QCOMPARE(slider->accessibleDescription(), QStringLiteral("0.125 seconds between rolls"));
+    slider->setValue(8);
+    QCOMPARE(slider->accessibleDescription(), QStringLiteral("1 second between rolls"));
 }
 
 void TestForm1::startsWithDesignCaptionsAndTheD20()

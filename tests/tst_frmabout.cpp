@@ -3,9 +3,11 @@
 #include "frmabout.h"
 #include "frmaboutlayout.h"
 #include "linecontrol.h"
+#include "recordingmessagebox.h"
 #include "timer.h"
 
 #include <memory>
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
@@ -29,6 +31,7 @@ private Q_SLOTS:
     void layoutMatchesTable_data();
     void layoutMatchesTable();
     void separatorLines();
+    void everyControlIsNamedForAssistiveTools();
     void dialogFrameAndPlacement();
     void focusAndTabOrder();
     void keysCloseOrPress_data();
@@ -60,6 +63,8 @@ private:
     }
 
     std::unique_ptr<roller::Form1> m_main;
+    // System Info may have nothing to start here; its message must not wait for a user.
+    RecordingMessageBox m_messages;
 };
 
 void TestFrmAbout::initTestCase()
@@ -174,6 +179,18 @@ void TestFrmAbout::separatorLines()
     QCOMPARE(picture.pixelColor(100, 163), QColor(128, 128, 128));
     QCOMPARE(picture.pixelColor(100, 164), QColor(Qt::white));
     QCOMPARE(picture.pixelColor(100, 165), QColor(Qt::white));
+}
+
+void TestFrmAbout::everyControlIsNamedForAssistiveTools()
+{
+    clickInfo();
+    for (QWidget *control : frmAbout::instance().findChildren<QWidget *>()) {
+        if (control->objectName().isEmpty())
+            continue;
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(control);
+        QVERIFY(accessible);
+        QVERIFY2(!accessible->text(QAccessible::Name).isEmpty(), qPrintable(control->objectName()));
+    }
 }
 
 void TestFrmAbout::dialogFrameAndPlacement()

@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "controlfactory.h"
 
+#include "frame.h"
 #include "layout.h"
 #include "linecontrol.h"
+#include "picturebox.h"
 #include "slider.h"
 #include "timer.h"
 
-#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 
@@ -42,13 +43,8 @@ QWidget *createLabel(const ControlSpec &spec, QWidget *container)
 
 QWidget *createPictureBox(const ControlSpec &spec, QWidget *container)
 {
-    auto *picture = new QLabel(container);
-    picture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    picture->setLineWidth(2);
-    picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    if (spec.picture)
-        picture->setPixmap(QPixmap(QString::fromUtf8(spec.picture)));
-    return picture;
+    const QPixmap picture = spec.picture ? QPixmap(QString::fromUtf8(spec.picture)) : QPixmap();
+    return new PictureBox(picture, container);
 }
 
 QWidget *createButton(const ControlSpec &spec, QWidget *container)
@@ -88,7 +84,7 @@ QWidget *createWidget(const ControlSpec &spec, QWidget *container)
 {
     switch (spec.kind) {
     case ControlKind::Frame: {
-        auto *frame = new QGroupBox(caption(spec), container);
+        auto *frame = new Frame(caption(spec), container);
         frame->setFocusPolicy(Qt::NoFocus);
         return frame;
     }

@@ -8,6 +8,8 @@ packages=(
     fonts-liberation2 fontconfig
     clang-format
     xvfb xauth
+    desktop-file-utils appstream dpkg-dev
+    g++-mingw-w64-x86-64-posix
 )
 
 missing=()

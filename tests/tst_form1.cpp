@@ -220,6 +220,10 @@ void TestForm1::tabOrderAndFirstFocus()
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
         QCOMPARE(QApplication::focusWidget()->objectName(), order.at(i));
     }
+    // Keyboard alone picks a die: Tab to the d100 and press Space.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QCOMPARE(find<runtime::Timer>("tmrRoller")->Tag(), QStringLiteral("100"));
 }
 
 void TestForm1::everyControlIsNamedForAssistiveTools()

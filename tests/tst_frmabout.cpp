@@ -3,6 +3,7 @@
 #include "frmabout.h"
 #include "frmaboutlayout.h"
 #include "linecontrol.h"
+#include "picturebox.h"
 #include "recordingmessagebox.h"
 #include "timer.h"
 
@@ -207,8 +208,8 @@ void TestFrmAbout::dialogFrameAndPlacement()
     QVERIFY(!flags.testFlag(Qt::WindowMinimizeButtonHint));
     QVERIFY(!flags.testFlag(Qt::WindowMaximizeButtonHint));
 
-    auto *picture = find<QLabel>("picIcon");
-    QCOMPARE(picture->pixmap().size(), QSize(32, 32));
+    auto *picture = find<runtime::PictureBox>("picIcon");
+    QCOMPARE(picture->picture().size(), QSize(32, 32));
     QCOMPARE(picture->contentsRect(), QRect(2, 2, 32, 32));
     QCOMPARE(picture->frameShadow(), QFrame::Sunken);
 

@@ -6,6 +6,7 @@
 
 int main(int argc, char *argv[])
 {
+    runtime::Runtime::beforeApplication();
     QApplication app(argc, argv);
     runtime::Runtime::initialise();
     roller::Form1 form;

@@ -4,12 +4,12 @@
 #include "ansitext.h"
 #include "convert.h"
 #include "files.h"
+#include "frmaboutlayout.h"
 #include "messagebox.h"
 #include "programstart.h"
 #include "registryconstants.h"
 #include "systemlibrary.h"
 #include "text.h"
-#include "frmaboutlayout.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -36,8 +36,7 @@ class OpenKey
 public:
     explicit OpenKey(runtime::RegCloseKeyEntry close)
         : m_close(close)
-    {
-    }
+    { }
     ~OpenKey()
     {
         if (handle)
@@ -133,8 +132,7 @@ runtime::Truth frmAbout::GetKeyValue(const qint32 &KeyRoot, const QString &KeyNa
     using namespace runtime;
     SystemLibrary &advapi32 = SystemLibrary::instance();
     const auto openKey = advapi32.lookup<RegOpenKeyExAEntry>("advapi32", "RegOpenKeyExA");
-    const auto queryValue =
-        advapi32.lookup<RegQueryValueExAEntry>("advapi32", "RegQueryValueExA");
+    const auto queryValue = advapi32.lookup<RegQueryValueExAEntry>("advapi32", "RegQueryValueExA");
     OpenKey key(advapi32.lookup<RegCloseKeyEntry>("advapi32", "RegCloseKey"));
 
     // Reading is all this needs; asking for more (0x2003F) is refused to standard users.
@@ -149,9 +147,8 @@ runtime::Truth frmAbout::GetKeyValue(const qint32 &KeyRoot, const QString &KeyNa
     QByteArray buffer = ansi::encode(QString(DataBufferSize, QChar(0)));
     quint32 dataSize = quint32(buffer.size());
     quint32 type = 0;
-    const qint32 status =
-        queryValue(key.handle, ansi::encode(SubKeyRef).constData(), nullptr, &type,
-                   reinterpret_cast<quint8 *>(buffer.data()), &dataSize);
+    const qint32 status = queryValue(key.handle, ansi::encode(SubKeyRef).constData(), nullptr,
+                                     &type, reinterpret_cast<quint8 *>(buffer.data()), &dataSize);
     // The whole buffer comes back as text, one character per byte, not just up to a zero.
     QString dataText = ansi::decode(buffer);
     if (status != registry::Success) {
@@ -162,8 +159,7 @@ runtime::Truth frmAbout::GetKeyValue(const qint32 &KeyRoot, const QString &KeyNa
     // One terminating zero is dropped, never more; a value of size 0 has no last character,
     // and asking for it is an invalid argument.
     const qint64 size = dataSize;
-    dataText =
-        text::left(dataText, text::asc(text::mid(dataText, size, 1)) == 0 ? size - 1 : size);
+    dataText = text::left(dataText, text::asc(text::mid(dataText, size, 1)) == 0 ? size - 1 : size);
 
     if (type == registry::TypeString) {
         KeyVal = dataText;

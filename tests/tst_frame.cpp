@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frame.h"
 
+#include <memory>
 #include <QApplication>
 #include <QImage>
 #include <QLabel>
@@ -23,6 +24,8 @@ private Q_SLOTS:
 private:
     struct Window
     {
+        // Outlives the window that uses it: setStyle does not take it over.
+        std::unique_ptr<QStyle> style;
         QWidget window;
         runtime::Frame *frame = nullptr;
         QLabel *label = nullptr;
@@ -34,7 +37,8 @@ private:
 
 void tst_Frame::build(Window &w, const QString &style)
 {
-    w.window.setStyle(QStyleFactory::create(style));
+    w.style.reset(QStyleFactory::create(style));
+    w.window.setStyle(w.style.get());
     w.window.resize(300, 160);
     w.frame = new runtime::Frame(QStringLiteral("Roll: d20"), &w.window);
     w.frame->setStyle(w.window.style());

@@ -106,17 +106,39 @@ void TestStartSysInfo::findsAndStartsTheTool_data()
     QTest::addColumn<QString>("pathValue"); // "tool", "missing", "expandable", "empty" or ""
     QTest::addColumn<QString>("folderValue"); // "with tool", "without tool" or ""
     QTest::addColumn<QString>("starts");
-    QTest::newRow("value 1 names the tool") << "tool" << "tool" << "with tool" << "path";
-    QTest::newRow("value 1 names a missing file")
-        << "tool" << "missing" << "with tool" << "";
-    QTest::newRow("from the folder of value 2") << "tool" << "" << "with tool" << "folder";
-    QTest::newRow("folder without the tool") << "tool" << "" << "without tool" << "";
-    QTest::newRow("both values missing") << "tool" << "" << "" << "";
-    QTest::newRow("value 1 of expandable type") << "tool" << "expandable" << "with tool" << "";
-    QTest::newRow("value 1 of size 0") << "tool" << "empty" << "with tool" << "";
+    QTest::newRow("value 1 names the tool") << "tool"
+                                            << "tool"
+                                            << "with tool"
+                                            << "path";
+    QTest::newRow("value 1 names a missing file") << "tool"
+                                                  << "missing"
+                                                  << "with tool"
+                                                  << "";
+    QTest::newRow("from the folder of value 2") << "tool"
+                                                << ""
+                                                << "with tool"
+                                                << "folder";
+    QTest::newRow("folder without the tool") << "tool"
+                                             << ""
+                                             << "without tool"
+                                             << "";
+    QTest::newRow("both values missing") << "tool"
+                                         << ""
+                                         << ""
+                                         << "";
+    QTest::newRow("value 1 of expandable type") << "tool"
+                                                << "expandable"
+                                                << "with tool"
+                                                << "";
+    QTest::newRow("value 1 of size 0") << "tool"
+                                       << "empty"
+                                       << "with tool"
+                                       << "";
     QTest::newRow("blanks, quotes and shell signs")
-        << "dir with 'quotes' \"and\" ; $(touch pwned) `id`/my tool; rm -rf x &" << "tool"
-        << "" << "path";
+        << "dir with 'quotes' \"and\" ; $(touch pwned) `id`/my tool; rm -rf x &"
+        << "tool"
+        << ""
+        << "path";
 }
 
 void TestStartSysInfo::findsAndStartsTheTool()
@@ -137,7 +159,8 @@ void TestStartSysInfo::findsAndStartsTheTool()
 
     runtime::Registry registry;
     if (pathValue == "tool")
-        registry.setValue(reg::LocalMachine, PathKey, "PATH", reg::TypeString, tool.toLatin1() + '\0');
+        registry.setValue(reg::LocalMachine, PathKey, "PATH", reg::TypeString,
+                          tool.toLatin1() + '\0');
     else if (pathValue == "missing")
         registry.setValue(reg::LocalMachine, PathKey, "PATH", reg::TypeString,
                           root.filePath("nothing here").toLatin1() + '\0');

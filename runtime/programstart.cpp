@@ -16,7 +16,9 @@ void startProgram(const QString &platformPath, WindowStyle)
     if (path.isEmpty() || !QFileInfo::exists(path))
         throw Error(ErrorNumber::FileNotFound);
     QProcess process;
-    process.setProgram(path);
+    // Absolute, so that a bare name is the file in the working folder that was just checked,
+    // never a program of that name on the search path.
+    process.setProgram(QFileInfo(path).absoluteFilePath());
     process.setStandardInputFile(QProcess::nullDevice());
     if (!process.startDetached())
         throw Error(ErrorNumber::PermissionDenied);

@@ -10,6 +10,7 @@ packages=(
     xvfb xauth
     desktop-file-utils appstream dpkg-dev
     g++-mingw-w64-x86-64-posix
+    clang libclang-rt-14-dev
 )
 
 missing=()

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Sets up, checks the formatting, then builds and runs the whole suite twice: with warnings as
-# errors, and under AddressSanitizer and UndefinedBehaviorSanitizer. Non-zero on any failure.
+# errors, and under AddressSanitizer and UndefinedBehaviorSanitizer; then fuzzes the registry
+# reader for half a minute (scripts/fuzz.sh). Non-zero on any failure.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -15,3 +16,6 @@ for preset in ci asan; do
     cmake --build --preset "$preset"
     ctest --preset "$preset"
 done
+
+echo "== Fuzz: the registry reader, over its corpus and for a while beyond"
+scripts/fuzz.sh

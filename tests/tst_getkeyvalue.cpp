@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "error.h"
 #include "frmabout.h"
+#include "getkeyvaluemodel.h"
 #include "registryconstants.h"
 #include "registrylibrary.h"
 #include "runtime.h"
@@ -8,43 +9,15 @@
 #include <QRandomGenerator>
 #include <QTest>
 
-#include <optional>
-
 namespace reg = runtime::registry;
 using about::frmAbout;
+using getkeyvaluemodel::expected;
+using getkeyvaluemodel::Stored;
 
 namespace {
 
 constexpr qint32 LocalMachine = qint32(0x80000002);
 const QByteArray Key = "SOFTWARE\\Dicemere\\Test";
-
-struct Stored
-{
-    quint32 type;
-    QByteArray data;
-};
-
-// What the reader must give for a stored value: the truth value and the text, or no answer at
-// all when it has to raise the invalid-argument error.
-std::optional<std::pair<runtime::Truth, QString>> expected(const Stored &value, const QString &before)
-{
-    if (value.data.size() > 1024)
-        return std::pair {runtime::False, QString()};
-    if (value.data.isEmpty())
-        return std::nullopt;
-    QByteArray bytes = value.data;
-    if (bytes.endsWith('\0'))
-        bytes.chop(1);
-    if (value.type == reg::TypeString)
-        return std::pair {runtime::True, QString::fromLatin1(bytes)};
-    if (value.type == reg::TypeDword) {
-        QString number = "&h";
-        for (qsizetype i = bytes.size() - 1; i >= 0; --i)
-            number += QString::asprintf("%02X", quint8(bytes.at(i)));
-        return std::pair {runtime::True, number};
-    }
-    return std::pair {runtime::True, before};
-}
 
 // Serves the registry to the reader for as long as it lives.
 class InstalledRegistry
@@ -106,8 +79,8 @@ void TestGetKeyValue::readsValues_data()
                                 << "&hFE0A80FF";
     QTest::newRow("expandable text leaves it")
         << reg::TypeExpandString << QByteArray("%WINDIR%\0", 9) << true << "before";
-    QTest::newRow("bytes leave it") << reg::TypeBinary << QByteArray("\1\2\3", 3) << true
-                                    << "before";
+    QTest::newRow("bytes leave it")
+        << reg::TypeBinary << QByteArray("\1\2\3", 3) << true << "before";
     QTest::newRow("text list leaves it")
         << reg::TypeMultiString << QByteArray("a\0b\0\0", 5) << true << "before";
 }
@@ -133,11 +106,12 @@ void TestGetKeyValue::missingKeyOrValueClearsText_data()
     QTest::addColumn<qint32>("root");
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("name");
-    QTest::newRow("missing key") << LocalMachine << "SOFTWARE\\Nothing" << "Value";
+    QTest::newRow("missing key") << LocalMachine << "SOFTWARE\\Nothing"
+                                 << "Value";
     QTest::newRow("missing value") << LocalMachine << QString::fromLatin1(Key) << "Other";
     QTest::newRow("other root") << qint32(0x80000001) << QString::fromLatin1(Key) << "Value";
-    QTest::newRow("leading backslash") << LocalMachine << "\\" + QString::fromLatin1(Key)
-                                       << "Value";
+    QTest::newRow("leading backslash")
+        << LocalMachine << "\\" + QString::fromLatin1(Key) << "Value";
 }
 
 void TestGetKeyValue::missingKeyOrValueClearsText()
@@ -215,9 +189,9 @@ void TestGetKeyValue::randomRegistriesAgreeWithTheModel()
             QString text = "before";
             const auto want = expected(value, text);
             try {
-                const runtime::Truth result = frmAbout::instance().GetKeyValue(
-                    LocalMachine, QString::fromLatin1(key), QString::fromLatin1(name.toUpper()),
-                    text);
+                const runtime::Truth result =
+                    frmAbout::instance().GetKeyValue(LocalMachine, QString::fromLatin1(key),
+                                                     QString::fromLatin1(name.toUpper()), text);
                 QVERIFY2(want, "read a value of size 0");
                 QCOMPARE(result, want->first);
                 QCOMPARE(text, want->second);
@@ -226,7 +200,7 @@ void TestGetKeyValue::randomRegistriesAgreeWithTheModel()
                 QCOMPARE(e.number(), runtime::ErrorNumber::InvalidArgument);
             }
         }
-        }
+    }
 }
 
 QTEST_MAIN(TestGetKeyValue)

@@ -2,6 +2,7 @@
 #include "error.h"
 #include "frmabout.h"
 #include "getkeyvaluemodel.h"
+#include "installedregistry.h"
 #include "registryconstants.h"
 #include "registrylibrary.h"
 #include "runtime.h"
@@ -18,21 +19,6 @@ namespace {
 
 constexpr qint32 LocalMachine = qint32(0x80000002);
 const QByteArray Key = "SOFTWARE\\Dicemere\\Test";
-
-// Serves the registry to the reader for as long as it lives.
-class InstalledRegistry
-{
-public:
-    explicit InstalledRegistry(runtime::Registry registry)
-        : m_library(std::move(registry))
-    {
-        runtime::SystemLibrary::setInstance(&m_library);
-    }
-    ~InstalledRegistry() { runtime::SystemLibrary::setInstance(nullptr); }
-
-private:
-    runtime::RegistryLibrary m_library;
-};
 
 } // namespace
 

@@ -4,6 +4,7 @@
 // could start is a copy of a helper that records its runs, and every shell command in a value
 // would create a marker file; neither may show up.
 #include "frmabout.h"
+#include "installedregistry.h"
 #include "recordingmessagebox.h"
 #include "registryconstants.h"
 #include "registrylibrary.h"
@@ -123,11 +124,9 @@ void TestHostileToolPath::press(const QByteArray &value, const QString &starts)
     runtime::Registry registry;
     registry.setValue(reg::LocalMachine, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH",
                       reg::TypeString, value);
-    runtime::RegistryLibrary library(std::move(registry));
-    runtime::SystemLibrary::setInstance(&library);
+    InstalledRegistry installed(std::move(registry));
     RecordingMessageBox box;
     about::frmAbout::instance().StartSysInfo();
-    runtime::SystemLibrary::setInstance(nullptr);
 
     const QString root = QFileInfo(m_root->path()).canonicalFilePath();
     if (!starts.isEmpty())

@@ -6,6 +6,7 @@
 // LeakSanitizer checks the memory instead and the runs are shorter.
 #include "form1.h"
 #include "frmabout.h"
+#include "installedregistry.h"
 #include "registryconstants.h"
 #include "registrylibrary.h"
 
@@ -183,8 +184,7 @@ void TestLongRun::staysFlat()
         registry.setValue(runtime::registry::LocalMachine,
                           "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH",
                           runtime::registry::TypeString, QFile::encodeName(tool) + '\0');
-    runtime::RegistryLibrary library(std::move(registry));
-    runtime::SystemLibrary::setInstance(&library);
+    InstalledRegistry installed(std::move(registry));
     if (kind == Step::SysInfoMessage || kind == Step::ToolStart)
         frmAbout::instance().Show();
     m_paints = 0;
@@ -202,7 +202,6 @@ void TestLongRun::staysFlat()
     // Every child has ended, or become a zombie.
     QTRY_COMPARE_WITH_TIMEOUT(childProcesses().size(), childProcesses().count('Z'), 120'000);
     const Usage after = usage();
-    runtime::SystemLibrary::setInstance(nullptr);
     frmAbout::instance().Unload();
 
     qInfo("resident, not file-backed: %lld kB -> %lld kB, descriptors %lld -> %lld",

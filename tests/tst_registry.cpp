@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "error.h"
+#include "installedregistry.h"
 #include "registry.h"
 #include "registryconstants.h"
 #include "registrylibrary.h"
@@ -44,21 +45,6 @@ runtime::Registry sampleRegistry()
     registry.setValue(CurrentUser, dicemereKey, "Pause", TypeDword, QByteArray("\x10\0\0\0", 4));
     return registry;
 }
-
-// Serves a registry through the service for as long as it lives.
-class InstalledRegistry
-{
-public:
-    explicit InstalledRegistry(runtime::Registry registry)
-        : m_library(std::move(registry))
-    {
-        runtime::SystemLibrary::setInstance(&m_library);
-    }
-    ~InstalledRegistry() { runtime::SystemLibrary::setInstance(nullptr); }
-
-private:
-    runtime::RegistryLibrary m_library;
-};
 
 // The entries as the program finds them: by name, from the service.
 struct Entries

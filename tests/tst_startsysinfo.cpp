@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frmabout.h"
+#include "installedregistry.h"
 #include "registryconstants.h"
 #include "registrylibrary.h"
 #include "runtime.h"
@@ -172,8 +173,7 @@ void TestStartSysInfo::findsAndStartsTheTool()
     if (!folderValue.isEmpty())
         registry.setValue(reg::LocalMachine, LocationKey, "MSINFO", reg::TypeString,
                           folder.toLatin1() + '\0');
-    runtime::RegistryLibrary library(registry);
-    runtime::SystemLibrary::setInstance(&library);
+    InstalledRegistry installed(registry);
 
     const QString previous = QDir::currentPath();
     QDir::setCurrent(root.path());
@@ -188,7 +188,6 @@ void TestStartSysInfo::findsAndStartsTheTool()
     }
     QTest::qWait(200);
     QDir::setCurrent(previous);
-    runtime::SystemLibrary::setInstance(nullptr);
 
     QCOMPARE(runs(tool), starts == "path" ? 2 : 0);
     if (!folderTool.isEmpty())
@@ -201,12 +200,10 @@ void TestStartSysInfo::findsAndStartsTheTool()
 
 void TestStartSysInfo::aboutWindowStaysOpen()
 {
-    runtime::RegistryLibrary library {runtime::Registry()};
-    runtime::SystemLibrary::setInstance(&library);
+    InstalledRegistry installed {runtime::Registry()};
     frmAbout::instance().Show();
     MessageDismisser dismisser;
     QTest::mouseClick(frmAbout::instance().findChild<QPushButton *>("cmdSysInfo"), Qt::LeftButton);
-    runtime::SystemLibrary::setInstance(nullptr);
     QCOMPARE(dismisser.texts, QStringList {Message});
     QVERIFY(frmAbout::instance().isVisible());
     QVERIFY(frmAbout::instance().isLoaded());

@@ -15,9 +15,9 @@ namespace runtime {
 
 namespace {
 
-QString caption(const ControlSpec &spec)
+QString caption(const ControlSpec &row)
 {
-    return QString::fromUtf8(spec.caption);
+    return QString::fromUtf8(row.caption);
 }
 
 void applyTextColour(QWidget *widget, TextColour colour)
@@ -31,73 +31,73 @@ void applyTextColour(QWidget *widget, TextColour colour)
     widget->setPalette(palette);
 }
 
-QWidget *createLabel(const ControlSpec &spec, QWidget *container)
+QWidget *createLabel(const ControlSpec &row, QWidget *container)
 {
-    auto *label = new QLabel(caption(spec), container);
+    auto *label = new QLabel(caption(row), container);
     label->setTextFormat(Qt::PlainText);
-    label->setAlignment(spec.alignment);
+    label->setAlignment(row.alignment);
     label->setWordWrap(true);
-    applyTextColour(label, spec.colour);
+    applyTextColour(label, row.colour);
     return label;
 }
 
-QWidget *createPictureBox(const ControlSpec &spec, QWidget *container)
+QWidget *createPictureBox(const ControlSpec &row, QWidget *container)
 {
-    const QPixmap picture = spec.picture ? QPixmap(QString::fromUtf8(spec.picture)) : QPixmap();
+    const QPixmap picture = row.picture ? QPixmap(QString::fromUtf8(row.picture)) : QPixmap();
     return new PictureBox(picture, container);
 }
 
-QWidget *createButton(const ControlSpec &spec, QWidget *container)
+QWidget *createButton(const ControlSpec &row, QWidget *container)
 {
-    auto *button = new QPushButton(caption(spec), container);
-    button->setDefault(spec.isDefault);
+    auto *button = new QPushButton(caption(row), container);
+    button->setDefault(row.isDefault);
     return button;
 }
 
-QWidget *createSlider(const ControlSpec &spec, QWidget *container)
+QWidget *createSlider(const ControlSpec &row, QWidget *container)
 {
     auto *slider = new Slider(container);
-    slider->setRange(spec.slider.min, spec.slider.max);
-    slider->setValue(spec.slider.value);
-    slider->setSingleStep(spec.slider.smallChange);
-    slider->setPageStep(spec.slider.largeChange);
-    slider->setTickInterval(spec.slider.tickFrequency);
+    slider->setRange(row.slider.min, row.slider.max);
+    slider->setValue(row.slider.value);
+    slider->setSingleStep(row.slider.smallChange);
+    slider->setPageStep(row.slider.largeChange);
+    slider->setTickInterval(row.slider.tickFrequency);
     return slider;
 }
 
-QObject *createTimer(const ControlSpec &spec, QWidget *window)
+QObject *createTimer(const ControlSpec &row, QWidget *window)
 {
     auto *timer = new Timer(window);
-    timer->setInterval(spec.interval);
-    timer->setEnabled(spec.enabled);
+    timer->setInterval(row.interval);
+    timer->setEnabled(row.enabled);
     return timer;
 }
 
-QWidget *createLine(const ControlSpec &spec, QWidget *container)
+QWidget *createLine(const ControlSpec &row, QWidget *container)
 {
-    const LineDesign &design = spec.line;
+    const LineDesign &design = row.line;
     const QLine line(pixels(design.x1), pixels(design.y1), pixels(design.x2), pixels(design.y2));
     return new LineControl(line, QColor::fromRgb(design.colour), design.widthPixels, container);
 }
 
-QWidget *createWidget(const ControlSpec &spec, QWidget *container)
+QWidget *createWidget(const ControlSpec &row, QWidget *container)
 {
-    switch (spec.kind) {
+    switch (row.kind) {
     case ControlKind::Frame: {
-        auto *frame = new Frame(caption(spec), container);
+        auto *frame = new Frame(caption(row), container);
         frame->setFocusPolicy(Qt::NoFocus);
         return frame;
     }
     case ControlKind::Label:
-        return createLabel(spec, container);
+        return createLabel(row, container);
     case ControlKind::Button:
-        return createButton(spec, container);
+        return createButton(row, container);
     case ControlKind::Slider:
-        return createSlider(spec, container);
+        return createSlider(row, container);
     case ControlKind::PictureBox:
-        return createPictureBox(spec, container);
+        return createPictureBox(row, container);
     case ControlKind::Line:
-        return createLine(spec, container);
+        return createLine(row, container);
     case ControlKind::Timer:
         break;
     }
@@ -106,31 +106,31 @@ QWidget *createWidget(const ControlSpec &spec, QWidget *container)
 
 } // namespace
 
-QObject *createControl(const ControlSpec &spec, QWidget *container)
+QObject *createControl(const ControlSpec &row, QWidget *container)
 {
-    QObject *control = spec.kind == ControlKind::Timer ? createTimer(spec, container)
-                                                       : createWidget(spec, container);
-    control->setObjectName(QString::fromLatin1(spec.name));
-    if (spec.index >= 0)
-        control->setProperty("Index", spec.index);
+    QObject *control =
+        row.kind == ControlKind::Timer ? createTimer(row, container) : createWidget(row, container);
+    control->setObjectName(QString::fromLatin1(row.name));
+    if (row.index >= 0)
+        control->setProperty("Index", row.index);
     auto *widget = qobject_cast<QWidget *>(control);
     if (!widget)
         return control;
-    if (spec.kind != ControlKind::Line)
-        widget->setGeometry(pixels(spec.left), pixels(spec.top), pixels(spec.width),
-                            pixels(spec.height));
-    if (spec.kind != ControlKind::Button && spec.kind != ControlKind::Slider)
+    if (row.kind != ControlKind::Line)
+        widget->setGeometry(pixels(row.left), pixels(row.top), pixels(row.width),
+                            pixels(row.height));
+    if (row.kind != ControlKind::Button && row.kind != ControlKind::Slider)
         widget->setFocusPolicy(Qt::NoFocus);
-    if (spec.font.face) {
-        QFont font(QString::fromLatin1(spec.font.face));
-        font.setPointSizeF(spec.font.points);
-        font.setWeight(QFont::Weight(spec.font.weight));
+    if (row.font.face) {
+        QFont font(QString::fromLatin1(row.font.face));
+        font.setPointSizeF(row.font.points);
+        font.setWeight(QFont::Weight(row.font.weight));
         widget->setFont(font);
     }
-    if (spec.accessibleName)
-        widget->setAccessibleName(QString::fromUtf8(spec.accessibleName));
-    if (spec.description)
-        widget->setAccessibleDescription(QString::fromUtf8(spec.description));
+    if (row.accessibleName)
+        widget->setAccessibleName(QString::fromUtf8(row.accessibleName));
+    if (row.description)
+        widget->setAccessibleDescription(QString::fromUtf8(row.description));
     return widget;
 }
 

@@ -10,6 +10,6 @@ struct ControlSpec;
 
 // Builds the Qt object for one row of a layout table inside its container; the window is the
 // parent of controls that are not widgets.
-QObject *createControl(const ControlSpec &spec, QWidget *container);
+QObject *createControl(const ControlSpec &row, QWidget *container);
 
 } // namespace runtime

@@ -67,16 +67,16 @@ void Form::Load()
 
 void Form::buildControls()
 {
-    for (const ControlSpec &spec : m_layout) {
+    for (const ControlSpec &row : m_layout) {
         QWidget *container = this;
-        if (spec.container)
-            container = findChild<QWidget *>(QString::fromLatin1(spec.container));
-        QObject *control = createControl(spec, container);
+        if (row.container)
+            container = findChild<QWidget *>(QString::fromLatin1(row.container));
+        QObject *control = createControl(row, container);
         m_controls.append(control);
         auto *button = qobject_cast<QPushButton *>(control);
-        if (button && spec.isDefault)
+        if (button && row.isDefault)
             m_defaultButton = button;
-        if (button && spec.isCancel)
+        if (button && row.isCancel)
             m_cancelButton = button;
     }
     // In a window with a default button Enter clicks whichever button has the focus.

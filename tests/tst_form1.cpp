@@ -93,28 +93,28 @@ void TestForm1::cleanup()
 
 void TestForm1::layoutMatchesTable_data()
 {
-    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("index");
     for (size_t i = 0; i < roller::form1Controls.size(); ++i) {
-        const auto &spec = roller::form1Controls.at(i);
-        if (spec.kind != runtime::ControlKind::Timer)
-            QTest::newRow(spec.name) << int(i);
+        const auto &row = roller::form1Controls.at(i);
+        if (row.kind != runtime::ControlKind::Timer)
+            QTest::newRow(row.name) << int(i);
     }
 }
 
 void TestForm1::layoutMatchesTable()
 {
-    QFETCH(int, row);
-    const runtime::ControlSpec &spec = roller::form1Controls.at(size_t(row));
-    auto *widget = find(spec.name);
+    QFETCH(int, index);
+    const runtime::ControlSpec &row = roller::form1Controls.at(size_t(index));
+    auto *widget = find(row.name);
     QVERIFY(widget);
     QCOMPARE(widget->geometry(),
-             QRect(spec.left / 15, spec.top / 15, spec.width / 15, spec.height / 15));
-    const QString container = spec.container ? spec.container : "Form1";
+             QRect(row.left / 15, row.top / 15, row.width / 15, row.height / 15));
+    const QString container = row.container ? row.container : "Form1";
     QCOMPARE(widget->parentWidget()->objectName(), container);
     if (auto *label = qobject_cast<QLabel *>(widget))
-        QCOMPARE(label->text(), QString::fromUtf8(spec.caption));
+        QCOMPARE(label->text(), QString::fromUtf8(row.caption));
     if (auto *button = qobject_cast<QPushButton *>(widget)) {
-        QCOMPARE(button->text(), QString::fromUtf8(spec.caption));
+        QCOMPARE(button->text(), QString::fromUtf8(row.caption));
         QVERIFY(!button->isDefault());
     }
 }
@@ -228,14 +228,14 @@ void TestForm1::tabOrderAndFirstFocus()
 
 void TestForm1::everyControlIsNamedForAssistiveTools()
 {
-    for (const runtime::ControlSpec &spec : roller::form1Controls) {
-        if (spec.kind == runtime::ControlKind::Timer)
+    for (const runtime::ControlSpec &row : roller::form1Controls) {
+        if (row.kind == runtime::ControlKind::Timer)
             continue;
-        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(find(spec.name));
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(find(row.name));
         QVERIFY(accessible);
-        QVERIFY2(!accessible->text(QAccessible::Name).isEmpty(), spec.name);
-        if (spec.kind == runtime::ControlKind::Button || spec.kind == runtime::ControlKind::Slider)
-            QVERIFY2(!accessible->text(QAccessible::Description).isEmpty(), spec.name);
+        QVERIFY2(!accessible->text(QAccessible::Name).isEmpty(), row.name);
+        if (row.kind == runtime::ControlKind::Button || row.kind == runtime::ControlKind::Slider)
+            QVERIFY2(!accessible->text(QAccessible::Description).isEmpty(), row.name);
     }
     auto *slider = find<runtime::Slider>("sldInterval");
     slider->setValue(1);

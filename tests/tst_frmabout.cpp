@@ -126,33 +126,33 @@ void TestFrmAbout::reloadingSetsCaptionsAfresh()
 
 void TestFrmAbout::layoutMatchesTable_data()
 {
-    QTest::addColumn<int>("row");
+    QTest::addColumn<int>("index");
     for (size_t i = 0; i < about::frmAboutControls.size(); ++i) {
-        const auto &spec = about::frmAboutControls.at(i);
-        if (spec.kind != runtime::ControlKind::Line)
-            QTest::newRow(spec.name) << int(i);
+        const auto &row = about::frmAboutControls.at(i);
+        if (row.kind != runtime::ControlKind::Line)
+            QTest::newRow(row.name) << int(i);
     }
 }
 
 void TestFrmAbout::layoutMatchesTable()
 {
-    QFETCH(int, row);
+    QFETCH(int, index);
     clickInfo();
-    const runtime::ControlSpec &spec = about::frmAboutControls.at(size_t(row));
-    auto *widget = find(spec.name);
+    const runtime::ControlSpec &row = about::frmAboutControls.at(size_t(index));
+    auto *widget = find(row.name);
     QVERIFY(widget);
     QCOMPARE(widget->geometry(),
-             QRect(spec.left / 15, spec.top / 15, spec.width / 15, spec.height / 15));
+             QRect(row.left / 15, row.top / 15, row.width / 15, row.height / 15));
     QCOMPARE(widget->parentWidget(), &frmAbout::instance());
     if (auto *button = qobject_cast<QPushButton *>(widget))
-        QCOMPARE(button->text(), QString::fromUtf8(spec.caption));
+        QCOMPARE(button->text(), QString::fromUtf8(row.caption));
     if (auto *label = qobject_cast<QLabel *>(widget);
-        label && spec.kind == runtime::ControlKind::Label) {
+        label && row.kind == runtime::ControlKind::Label) {
         QCOMPARE(label->focusPolicy(), Qt::NoFocus);
         QVERIFY(label->wordWrap());
         // The captions that no load replaces are shown exactly as designed, and they fit.
-        if (QByteArray(spec.name) == "lblDescription" || QByteArray(spec.name) == "lblDisclaimer") {
-            QCOMPARE(label->text(), QString::fromUtf8(spec.caption));
+        if (QByteArray(row.name) == "lblDescription" || QByteArray(row.name) == "lblDisclaimer") {
+            QCOMPARE(label->text(), QString::fromUtf8(row.caption));
             QVERIFY(label->heightForWidth(label->width()) <= label->height());
         }
     }

@@ -22,7 +22,6 @@ private Q_SLOTS:
     void unhandledErrorIsReportedAndEndsTheRun();
     void noHandlerRunsAfterAFailure();
     void failureBeforeTheEventLoopEndsItAtOnce();
-    void applicationNameAndVersion();
 };
 
 void TestRuntime::initTestCase()
@@ -76,16 +75,6 @@ void TestRuntime::failureBeforeTheEventLoopEndsItAtOnce()
     RecordingMessageBox box;
     runtime::Runtime::dispatch([] { throw runtime::Error(runtime::ErrorNumber::TypeMismatch); });
     QCOMPARE(runtime::Runtime::exec(), runtime::Runtime::FailureExitCode);
-}
-
-void TestRuntime::applicationNameAndVersion()
-{
-    QCOMPARE(runtime::Runtime::title(), QStringLiteral("Dicemere"));
-    const runtime::Version version = runtime::Runtime::version();
-    QCOMPARE(version.major, 1);
-    QCOMPARE(version.minor, 0);
-    QCOMPARE(version.revision, 0);
-    QCOMPARE(QCoreApplication::applicationVersion(), QStringLiteral("1.0.0"));
 }
 
 QTEST_MAIN(TestRuntime)

@@ -105,7 +105,7 @@ void TestStartSysInfo::findsAndStartsTheTool_data()
     // must run: "path", "folder" or none (then the message shows).
     QTest::addColumn<QString>("toolName");
     QTest::addColumn<QString>("pathValue"); // "tool", "missing", "expandable", "empty" or ""
-    QTest::addColumn<QString>("folderValue"); // "with tool", "without tool" or ""
+    QTest::addColumn<QString>("folderValue"); // "with tool", "without tool", "with a folder" or ""
     QTest::addColumn<QString>("starts");
     QTest::newRow("value 1 names the tool") << "tool"
                                             << "tool"
@@ -123,6 +123,10 @@ void TestStartSysInfo::findsAndStartsTheTool_data()
                                              << ""
                                              << "without tool"
                                              << "";
+    QTest::newRow("folder with a folder of the tool's name") << "tool"
+                                                             << ""
+                                                             << "with a folder"
+                                                             << "";
     QTest::newRow("both values missing") << "tool"
                                          << ""
                                          << ""
@@ -157,6 +161,8 @@ void TestStartSysInfo::findsAndStartsTheTool()
     QString folderTool;
     if (folderValue == "with tool")
         folderTool = installTool(folder + "/MSINFO32.EXE");
+    if (folderValue == "with a folder")
+        QVERIFY(QDir().mkpath(folder + "/MSINFO32.EXE"));
 
     runtime::Registry registry;
     if (pathValue == "tool")

@@ -5,7 +5,7 @@ cd "$(dirname "$0")/.."
 
 scripts/setup.sh
 cmake --preset default
-cmake --build --preset default
+cmake --build --preset default --target dicemere
 
 if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
     exec build/default/app/dicemere

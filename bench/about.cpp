@@ -3,6 +3,7 @@
 // first flushed paint of the top-level window named frmAbout, closing it between opens. Works
 // for a modal About window too: the window is closed from inside its own event loop.
 //   dicemere-bench-about OPENS
+#include "application.h"
 #include "clock.h"
 #include "form1.h"
 #include "paintwatcher.h"
@@ -41,10 +42,8 @@ void settle(int milliseconds)
 
 int main(int argc, char *argv[])
 {
-    runtime::Runtime::beforeApplication();
-    QApplication app(argc, argv);
+    runtime::Application app(argc, argv);
     const int opens = argc > 1 ? std::atoi(argv[1]) : 10;
-    runtime::Runtime::initialise();
     roller::Form1 form;
     bench::PaintWatcher formPainted(QStringLiteral("Form1"));
     form.Show();

@@ -3,6 +3,7 @@
 // follows TICKS ticks of the real timer: their cadence, the time from each timer event to the
 // new roll on screen, what each tick repaints, and the CPU time the process spends meanwhile.
 //   dicemere-bench-live POSITION TICKS
+#include "application.h"
 #include "clock.h"
 #include "form1.h"
 #include "report.h"
@@ -102,15 +103,13 @@ void reportRepaints(const QString &at, const std::vector<bench::TickTracker::Rep
 
 int main(int argc, char *argv[])
 {
-    runtime::Runtime::beforeApplication();
-    QApplication app(argc, argv);
+    runtime::Application app(argc, argv);
     if (argc != 3) {
         std::fprintf(stderr, "usage: dicemere-bench-live POSITION TICKS\n");
         return 2;
     }
     const int position = std::atoi(argv[1]);
     const int ticks = std::atoi(argv[2]);
-    runtime::Runtime::initialise();
     roller::Form1 form;
     form.Show();
     auto *timer = form.findChild<runtime::Timer *>(QStringLiteral("tmrRoller"));

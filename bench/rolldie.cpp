@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // RollDie alone, and the roll handler without the repaint it leaves for the event loop, in
 // Google Benchmark. The form is shown so that its controls exist; its own timer is stopped.
+#include "application.h"
 #include "form1.h"
 #include "runtime.h"
 #include "timer.h"
@@ -33,9 +34,7 @@ BENCHMARK(RollHandler);
 
 int main(int argc, char *argv[])
 {
-    runtime::Runtime::beforeApplication();
-    QApplication app(argc, argv);
-    runtime::Runtime::initialise();
+    runtime::Application app(argc, argv);
     roller::Form1 form;
     form.Show();
     form.findChild<runtime::Timer *>(QStringLiteral("tmrRoller"))->setEnabled(false);

@@ -2,6 +2,7 @@
 // Rolls TICKS times as fast as the repaints allow and compares the resident set and the heap
 // in use after TICKS ticks with the same after the first 1 000.
 //   dicemere-bench-soak TICKS
+#include "application.h"
 #include "drivenform.h"
 #include "report.h"
 #include "runtime.h"
@@ -38,11 +39,9 @@ Memory memory()
 
 int main(int argc, char *argv[])
 {
-    runtime::Runtime::beforeApplication();
-    QApplication app(argc, argv);
+    runtime::Application app(argc, argv);
     const int ticks = argc > 1 ? std::atoi(argv[1]) : 100000;
     constexpr int baseline = 1000;
-    runtime::Runtime::initialise();
     bench::DrivenForm driven;
     Memory early;
     for (int i = 1; i <= ticks; ++i) {

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // app/main.cpp line for line, plus the watcher that reports Form1's first paint and ends the run.
+#include "application.h"
 #include "firstpaint.h"
 #include "form1.h"
 #include "runtime.h"
@@ -8,9 +9,7 @@
 
 int main(int argc, char *argv[])
 {
-    runtime::Runtime::beforeApplication();
-    QApplication app(argc, argv);
-    runtime::Runtime::initialise();
+    runtime::Application app(argc, argv);
     bench::reportFirstPaint(QStringLiteral("Form1"));
     roller::Form1 form;
     form.Show();

@@ -2,6 +2,7 @@
 // Rolls TICKS times with callgrind collecting, after a warm-up it does not count; run.sh divides
 // the instructions by TICKS. Without valgrind it just rolls.
 //   valgrind --tool=callgrind --instr-atstart=no --collect-atstart=no dicemere-bench-tick TICKS
+#include "application.h"
 #include "drivenform.h"
 #include "runtime.h"
 
@@ -17,10 +18,8 @@
 
 int main(int argc, char *argv[])
 {
-    runtime::Runtime::beforeApplication();
-    QApplication app(argc, argv);
+    runtime::Application app(argc, argv);
     const int ticks = argc > 1 ? std::atoi(argv[1]) : 100;
-    runtime::Runtime::initialise();
     // Valgrind runs the program many times slower; the first paint may take seconds.
     bench::DrivenForm driven(120000);
     CALLGRIND_START_INSTRUMENTATION;

@@ -4,6 +4,7 @@
 // threads), and for the record how often the main event loop blocked and woke. The event loop
 // also "wakes" for a pass that does not sleep, such as the one that delivers the tick's repaint.
 //   dicemere-bench-wakeups TICKS
+#include "application.h"
 #include "form1.h"
 #include "report.h"
 #include "runtime.h"
@@ -51,14 +52,12 @@ long sleeps(int who)
 
 int main(int argc, char *argv[])
 {
-    runtime::Runtime::beforeApplication();
-    QApplication app(argc, argv);
+    runtime::Application app(argc, argv);
     if (argc != 2) {
         std::fprintf(stderr, "usage: dicemere-bench-wakeups TICKS\n");
         return 2;
     }
     const int ticks = std::atoi(argv[1]);
-    runtime::Runtime::initialise();
     roller::Form1 form;
     form.Show();
     form.findChild<runtime::Slider *>(QStringLiteral("sldInterval"))->setValue(16);

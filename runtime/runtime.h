@@ -36,8 +36,6 @@ public:
     // Exit status of a run ended by an unhandled error.
     static constexpr int FailureExitCode = 1;
 
-    // Settles what the platform reads while the QApplication is built; call it before that.
-    static void beforeApplication();
     // Sets the application's name, version and default font on the running QApplication.
     static void initialise();
 

@@ -6,6 +6,7 @@
 // Each message box is dismissed here once it is up; its title and text go to the standard
 // output, one line each, newlines written as "\n". The exit status is the runtime's.
 // tst_unhandlederror runs this.
+#include "application.h"
 #include "form1.h"
 #include "runtime.h"
 #include "slider.h"
@@ -47,9 +48,7 @@ void force(roller::Form1 &form, const QString &how)
 
 int main(int argc, char *argv[])
 {
-    runtime::Runtime::beforeApplication();
-    QApplication application(argc, argv);
-    runtime::Runtime::initialise();
+    runtime::Application application(argc, argv);
     if (argc != 2)
         return 2;
     const QString how = QString::fromLocal8Bit(argv[1]);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Renders a window of Dicemere to a PNG without a display, so its layout can be looked at:
 //   QT_QPA_PLATFORM=offscreen dicemere-render Form1|frmAbout OUTPUT.png
+#include "application.h"
 #include "form1.h"
 #include "frmabout.h"
 #include "runtime.h"
@@ -11,8 +12,7 @@
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
-    runtime::Runtime::initialise();
+    runtime::Application app(argc, argv);
     const QStringList arguments = QApplication::arguments();
     if (arguments.size() != 3) {
         QTextStream(stderr) << "usage: dicemere-render Form1|frmAbout OUTPUT.png\n";

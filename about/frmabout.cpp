@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "frmabout.h"
+#include "about/frmabout.h"
 
-#include "ansitext.h"
-#include "convert.h"
-#include "files.h"
-#include "frmaboutlayout.h"
-#include "messagebox.h"
-#include "programstart.h"
-#include "registryconstants.h"
-#include "systemlibrary.h"
-#include "text.h"
+#include "about/frmaboutlayout.h"
+#include "runtime/ansitext.h"
+#include "runtime/convert.h"
+#include "runtime/files.h"
+#include "runtime/messagedialog.h"
+#include "runtime/programstart.h"
+#include "runtime/registryapi.h"
+#include "runtime/registryconstants.h"
+#include "runtime/text.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -19,7 +19,19 @@ namespace about {
 
 namespace {
 
-frmAbout *s_instance = nullptr;
+// The program's instance, or that of an InstanceScope.
+std::unique_ptr<frmAbout> *s_slot = nullptr;
+
+std::unique_ptr<frmAbout> &slot()
+{
+    static std::unique_ptr<frmAbout> program;
+    if (!s_slot) {
+        s_slot = &program;
+        // Widgets have to go before the application object does.
+        qAddPostRoutine([] { program.reset(); });
+    }
+    return *s_slot;
+}
 
 constexpr qint32 HKEY_LOCAL_MACHINE = qint32(0x80000002);
 const QString SysInfoKey = QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO");
@@ -34,13 +46,13 @@ constexpr qsizetype DataBufferSize = 1024;
 class OpenKey
 {
 public:
-    explicit OpenKey(runtime::RegCloseKeyEntry close)
-        : m_close(close)
+    explicit OpenKey(const runtime::RegistryLookup &registry)
+        : m_registry(registry)
     { }
     ~OpenKey()
     {
         if (handle)
-            m_close(handle);
+            m_registry->RegCloseKey(handle);
     }
     OpenKey(const OpenKey &) = delete;
     OpenKey &operator=(const OpenKey &) = delete;
@@ -48,7 +60,7 @@ public:
     runtime::RegistryHandle handle = 0;
 
 private:
-    runtime::RegCloseKeyEntry m_close;
+    const runtime::RegistryLookup &m_registry;
 };
 
 } // namespace
@@ -59,20 +71,27 @@ frmAbout::frmAbout()
 
 frmAbout &frmAbout::instance()
 {
-    if (!s_instance) {
-        s_instance = new frmAbout;
-        // Widgets have to go before the application object does.
-        qAddPostRoutine([] {
-            delete s_instance;
-            s_instance = nullptr;
-        });
-    }
-    return *s_instance;
+    std::unique_ptr<frmAbout> &instance = slot();
+    if (!instance)
+        instance.reset(new frmAbout);
+    return *instance;
 }
 
 bool frmAbout::hasInstance()
 {
-    return s_instance != nullptr;
+    return slot() != nullptr;
+}
+
+frmAbout::InstanceScope::InstanceScope()
+    : m_previous(&slot())
+{
+    s_slot = &m_instance;
+}
+
+frmAbout::InstanceScope::~InstanceScope()
+{
+    m_instance.reset();
+    s_slot = m_previous;
 }
 
 QString frmAbout::versionText(const runtime::Version &version)
@@ -119,10 +138,10 @@ void frmAbout::StartSysInfo()
         }
         runtime::startProgram(SysInfoPath, runtime::WindowStyle::NormalFocus);
         return;
-    } catch (const std::exception &) {
+    } catch (...) {
         // Whatever went wrong, the user hears the same thing and the window stays open.
     }
-    runtime::Runtime::messageBox().show(
+    runtime::MessageDialog::current().show(
         QStringLiteral("System Information Is Unavailable At This Time"));
 }
 
@@ -130,30 +149,30 @@ runtime::Truth frmAbout::GetKeyValue(const qint32 &KeyRoot, const QString &KeyNa
                                      const QString &SubKeyRef, QString &KeyVal)
 {
     using namespace runtime;
-    SystemLibrary &advapi32 = SystemLibrary::instance();
-    const auto openKey = advapi32.lookup<RegOpenKeyExAEntry>("advapi32", "RegOpenKeyExA");
-    const auto queryValue = advapi32.lookup<RegQueryValueExAEntry>("advapi32", "RegQueryValueExA");
-    OpenKey key(advapi32.lookup<RegCloseKeyEntry>("advapi32", "RegCloseKey"));
+    const RegistryLookup advapi32;
+    OpenKey key(advapi32);
 
     // Reading is all this needs; asking for more (0x2003F) is refused to standard users.
-    if (openKey(registry::predefinedRoot(quint32(KeyRoot)), ansi::encode(KeyName).constData(), 0,
-                registry::KeyRead, &key.handle)
+    if (advapi32->RegOpenKeyExA(registry::predefinedRoot(quint32(KeyRoot)),
+                                ansi::encode(KeyName).constData(), 0, registry::KeyRead,
+                                &key.handle)
         != registry::Success) {
         key.handle = 0;
         KeyVal.clear();
-        return False;
+        return TruthFalse;
     }
 
     QByteArray buffer = ansi::encode(QString(DataBufferSize, QChar(0)));
     quint32 dataSize = quint32(buffer.size());
     quint32 type = 0;
-    const qint32 status = queryValue(key.handle, ansi::encode(SubKeyRef).constData(), nullptr,
-                                     &type, reinterpret_cast<quint8 *>(buffer.data()), &dataSize);
+    const qint32 status =
+        advapi32->RegQueryValueExA(key.handle, ansi::encode(SubKeyRef).constData(), nullptr, &type,
+                                   reinterpret_cast<quint8 *>(buffer.data()), &dataSize);
     // The whole buffer comes back as text, one character per byte, not just up to a zero.
     QString dataText = ansi::decode(buffer);
     if (status != registry::Success) {
         KeyVal.clear();
-        return False;
+        return TruthFalse;
     }
 
     // One terminating zero is dropped, never more; a value of size 0 has no last character,
@@ -171,7 +190,7 @@ runtime::Truth frmAbout::GetKeyValue(const qint32 &KeyRoot, const QString &KeyNa
             number += text::hexByte(text::asc(text::mid(dataText, i, 1)));
         KeyVal = number;
     }
-    return True;
+    return TruthTrue;
 }
 
 } // namespace about

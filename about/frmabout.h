@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "form.h"
+#include "runtime/form.h"
+
+#include <memory>
 
 namespace about {
 
@@ -15,6 +17,21 @@ public:
     // The program-wide instance, created at the first call and kept until the application ends.
     static frmAbout &instance();
     static bool hasInstance();
+
+    // Within its scope the program's instance is set aside: instance() makes one of the scope's
+    // own, which goes when the scope does.
+    class InstanceScope
+    {
+    public:
+        InstanceScope();
+        ~InstanceScope();
+        InstanceScope(const InstanceScope &) = delete;
+        InstanceScope &operator=(const InstanceScope &) = delete;
+
+    private:
+        std::unique_ptr<frmAbout> m_instance;
+        std::unique_ptr<frmAbout> *m_previous;
+    };
 
     static QString versionText(const runtime::Version &version);
 

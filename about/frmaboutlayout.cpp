@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "frmaboutlayout.h"
+#include "about/frmaboutlayout.h"
 
 namespace about {
 
 using runtime::ControlKind;
 using runtime::TextColour;
 
-const runtime::WindowSpec frmAboutWindow = {
+const runtime::WindowDesign frmAboutWindow = {
     .className = "frmAbout",
     .caption = "About",
     .clientWidth = 5730,
@@ -18,7 +18,7 @@ const runtime::WindowSpec frmAboutWindow = {
 };
 
 // clang-format off
-const std::array<runtime::ControlSpec, 9> frmAboutControls = {{
+const std::array<runtime::ControlDesign, 9> frmAboutControls = {{
     {.kind = ControlKind::PictureBox, .name = "picIcon",
      .left = 240, .top = 240, .width = 540, .height = 540, .tabIndex = 1,
      .picture = ":/dicemere/pictures/clock-32.png", .accessibleName = "Clock"},

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "application.h"
-#include "form1.h"
-#include "runtime.h"
+#include "roller/form1.h"
+#include "runtime/application.h"
+#include "runtime/runtime.h"
 
-int main(int argc, char *argv[])
+int main(int, char *argv[])
 {
-    runtime::Application app(argc, argv);
+    runtime::Application app(argv[0]);
     roller::Form1 form;
     form.Show();
     return runtime::Runtime::exec();

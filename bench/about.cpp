@@ -3,12 +3,12 @@
 // first flushed paint of the top-level window named frmAbout, closing it between opens. Works
 // for a modal About window too: the window is closed from inside its own event loop.
 //   dicemere-bench-about OPENS
-#include "application.h"
 #include "clock.h"
-#include "form1.h"
 #include "paintwatcher.h"
 #include "report.h"
-#include "runtime.h"
+#include "roller/form1.h"
+#include "runtime/application.h"
+#include "runtime/runtime.h"
 #include "stats.h"
 
 #include <cstdio>
@@ -42,7 +42,7 @@ void settle(int milliseconds)
 
 int main(int argc, char *argv[])
 {
-    runtime::Application app(argc, argv);
+    runtime::Application app(argv[0]);
     const int opens = argc > 1 ? std::atoi(argv[1]) : 10;
     roller::Form1 form;
     bench::PaintWatcher formPainted(QStringLiteral("Form1"));

@@ -2,8 +2,8 @@
 #include "drivenform.h"
 
 #include "paintwatcher.h"
-#include "runtime.h"
-#include "timer.h"
+#include "runtime/runtime.h"
+#include "runtime/timer.h"
 
 #include <cstdio>
 #include <cstdlib>

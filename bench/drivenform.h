@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "form1.h"
+#include "roller/form1.h"
 
 namespace bench {
 

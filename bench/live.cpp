@@ -3,15 +3,15 @@
 // follows TICKS ticks of the real timer: their cadence, the time from each timer event to the
 // new roll on screen, what each tick repaints, and the CPU time the process spends meanwhile.
 //   dicemere-bench-live POSITION TICKS
-#include "application.h"
 #include "clock.h"
-#include "form1.h"
 #include "report.h"
-#include "runtime.h"
-#include "slider.h"
+#include "roller/form1.h"
+#include "runtime/application.h"
+#include "runtime/runtime.h"
+#include "runtime/slider.h"
+#include "runtime/timer.h"
 #include "stats.h"
 #include "ticktracker.h"
-#include "timer.h"
 
 #include <cmath>
 #include <cstdio>
@@ -103,7 +103,7 @@ void reportRepaints(const QString &at, const std::vector<bench::TickTracker::Rep
 
 int main(int argc, char *argv[])
 {
-    runtime::Application app(argc, argv);
+    runtime::Application app(argv[0]);
     if (argc != 3) {
         std::fprintf(stderr, "usage: dicemere-bench-live POSITION TICKS\n");
         return 2;

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // RollDie alone, and the roll handler without the repaint it leaves for the event loop, in
 // Google Benchmark. The form is shown so that its controls exist; its own timer is stopped.
-#include "application.h"
-#include "form1.h"
-#include "runtime.h"
-#include "timer.h"
+#include "roller/form1.h"
+#include "runtime/application.h"
+#include "runtime/runtime.h"
+#include "runtime/timer.h"
 
 #include <benchmark/benchmark.h>
 #include <QApplication>
@@ -34,7 +34,7 @@ BENCHMARK(RollHandler);
 
 int main(int argc, char *argv[])
 {
-    runtime::Application app(argc, argv);
+    runtime::Application app(argv[0]);
     roller::Form1 form;
     form.Show();
     form.findChild<runtime::Timer *>(QStringLiteral("tmrRoller"))->setEnabled(false);

@@ -36,7 +36,8 @@ if [[ $platform == xcb ]] && ! command -v xvfb-run >/dev/null; then
     platform=offscreen
 fi
 
-cmake -S "$source_dir" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake -S "$source_dir" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DDICEMERE_BUILD_BENCH=ON \
+    -DDICEMERE_BUILD_TESTS=OFF >/dev/null
 cmake --build "$build" --target dicemere-benchmarks >/dev/null
 
 runtime_dir=$(mktemp -d)

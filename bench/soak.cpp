@@ -2,10 +2,10 @@
 // Rolls TICKS times as fast as the repaints allow and compares the resident set and the heap
 // in use after TICKS ticks with the same after the first 1 000.
 //   dicemere-bench-soak TICKS
-#include "application.h"
 #include "drivenform.h"
 #include "report.h"
-#include "runtime.h"
+#include "runtime/application.h"
+#include "runtime/runtime.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -39,7 +39,7 @@ Memory memory()
 
 int main(int argc, char *argv[])
 {
-    runtime::Application app(argc, argv);
+    runtime::Application app(argv[0]);
     const int ticks = argc > 1 ? std::atoi(argv[1]) : 100000;
     constexpr int baseline = 1000;
     bench::DrivenForm driven;

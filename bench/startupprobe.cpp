@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // app/main.cpp line for line, plus the watcher that reports Form1's first paint and ends the run.
-#include "application.h"
 #include "firstpaint.h"
-#include "form1.h"
-#include "runtime.h"
+#include "roller/form1.h"
+#include "runtime/application.h"
+#include "runtime/runtime.h"
 
 #include <QApplication>
 
-int main(int argc, char *argv[])
+int main(int, char *argv[])
 {
-    runtime::Application app(argc, argv);
+    runtime::Application app(argv[0]);
     bench::reportFirstPaint(QStringLiteral("Form1"));
     roller::Form1 form;
     form.Show();

@@ -2,9 +2,9 @@
 // Rolls TICKS times with callgrind collecting, after a warm-up it does not count; run.sh divides
 // the instructions by TICKS. Without valgrind it just rolls.
 //   valgrind --tool=callgrind --instr-atstart=no --collect-atstart=no dicemere-bench-tick TICKS
-#include "application.h"
 #include "drivenform.h"
-#include "runtime.h"
+#include "runtime/application.h"
+#include "runtime/runtime.h"
 
 #include <cstdlib>
 #include <QApplication>
@@ -18,7 +18,7 @@
 
 int main(int argc, char *argv[])
 {
-    runtime::Application app(argc, argv);
+    runtime::Application app(argv[0]);
     const int ticks = argc > 1 ? std::atoi(argv[1]) : 100;
     // Valgrind runs the program many times slower; the first paint may take seconds.
     bench::DrivenForm driven(120000);

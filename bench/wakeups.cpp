@@ -4,12 +4,12 @@
 // threads), and for the record how often the main event loop blocked and woke. The event loop
 // also "wakes" for a pass that does not sleep, such as the one that delivers the tick's repaint.
 //   dicemere-bench-wakeups TICKS
-#include "application.h"
-#include "form1.h"
 #include "report.h"
-#include "runtime.h"
-#include "slider.h"
-#include "timer.h"
+#include "roller/form1.h"
+#include "runtime/application.h"
+#include "runtime/runtime.h"
+#include "runtime/slider.h"
+#include "runtime/timer.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -52,7 +52,7 @@ long sleeps(int who)
 
 int main(int argc, char *argv[])
 {
-    runtime::Application app(argc, argv);
+    runtime::Application app(argv[0]);
     if (argc != 2) {
         std::fprintf(stderr, "usage: dicemere-bench-wakeups TICKS\n");
         return 2;

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "form1.h"
+#include "roller/form1.h"
 
-#include "convert.h"
-#include "form1layout.h"
-#include "frmabout.h"
-#include "randomsource.h"
-#include "slider.h"
-#include "timer.h"
+#include "about/frmabout.h"
+#include "roller/form1layout.h"
+#include "runtime/convert.h"
+#include "runtime/randomsource.h"
+#include "runtime/slider.h"
+#include "runtime/timer.h"
 
 #include <cfenv>
 #include <QGroupBox>
@@ -55,14 +55,14 @@ void Form1::connectEvents()
     handle(control<QPushButton>("cmdD20"), &QPushButton::clicked, &Form1::cmdD20_Click);
     handle(control<QPushButton>("cmdD100"), &QPushButton::clicked, &Form1::cmdD100_Click);
     handle(control<QPushButton>("Command1"), &QPushButton::clicked, &Form1::Command1_Click);
-    handle(m_tmrRoller, &QTimer::timeout, &Form1::tmrRoller_Timer);
-    handle(m_sldInterval, &runtime::Slider::Change, &Form1::sldInterval_Change);
+    handle(m_tmrRoller.get(), &QTimer::timeout, &Form1::tmrRoller_Timer);
+    handle(m_sldInterval.get(), &runtime::Slider::Change, &Form1::sldInterval_Change);
 }
 
 void Form1::Form_Load()
 {
-    runtime::Runtime::random().seedFromClock();
-    m_tmrRoller->setInterval(1000);
+    runtime::RandomSource::current().seedFromClock();
+    m_tmrRoller->changeInterval(1000);
     m_tmrRoller->setTag(runtime::convert::toText(20));
 }
 
@@ -116,10 +116,11 @@ void Form1::tmrRoller_Timer()
 
 QVariant Form1::RollDie(const qint16 &faces)
 {
-    const float r = runtime::Runtime::random().next();
+    const float r = runtime::RandomSource::current().next();
     std::feclearexcept(FE_ALL_EXCEPT);
-    // The product stays in double: rounded to float, 100 * (1 - 2^-24) would become 100 and roll
-    // a 101. Stored through a volatile so the flags are read after the multiplication.
+    // The product is kept at working precision, where it is exact: 24 bits of r times at most 7
+    // of the faces fit a double's 53. Stored through a volatile so that the flags are read after
+    // the multiplication has happened.
     const volatile double product = double(float(faces)) * double(r);
     checkFloatingPoint();
     const volatile float roll = float(runtime::convert::wholePart(product) + 1.0);
@@ -134,7 +135,7 @@ void Form1::sldInterval_Change()
         throw runtime::Error(runtime::ErrorNumber::ControlFailure);
     const qint32 pause =
         runtime::convert::multiply(runtime::convert::toInt32(value), MillisecondsPerStep);
-    m_tmrRoller->setInterval(pause);
+    m_tmrRoller->changeInterval(pause);
     m_sldInterval->setAccessibleDescription(pauseDescription(pause));
 }
 

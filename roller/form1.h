@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "form.h"
+#include "runtime/form.h"
 
+#include <QGroupBox>
+#include <QLabel>
+#include <QPointer>
 #include <QVariant>
 
-class QGroupBox;
-class QLabel;
 class QPushButton;
 
 namespace runtime {
@@ -46,10 +47,11 @@ protected:
 private:
     void selectDie(qint16 faces);
 
-    runtime::Timer *m_tmrRoller = nullptr;
-    QLabel *m_lblRoll = nullptr;
-    QGroupBox *m_frmResult = nullptr;
-    runtime::Slider *m_sldInterval = nullptr;
+    // The controls the handlers use, taken at load; they go null when the window is unloaded.
+    QPointer<runtime::Timer> m_tmrRoller;
+    QPointer<QLabel> m_lblRoll;
+    QPointer<QGroupBox> m_frmResult;
+    QPointer<runtime::Slider> m_sldInterval;
 };
 
 } // namespace roller

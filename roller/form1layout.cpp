@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "form1layout.h"
+#include "roller/form1layout.h"
 
 namespace roller {
 
 using runtime::ControlKind;
 
-const runtime::WindowSpec form1Window = {
+const runtime::WindowDesign form1Window = {
     .className = "Form1",
     .caption = "Dicemere",
     .clientWidth = 7380,
@@ -20,7 +20,7 @@ static constexpr char pauseScale[] =
 static_assert(sizeof(pauseScale) - 1 == 66);
 
 // clang-format off
-const std::array<runtime::ControlSpec, 16> form1Controls = {{
+const std::array<runtime::ControlDesign, 16> form1Controls = {{
     {.kind = ControlKind::Frame, .name = "frmResult",
      .left = 120, .top = 120, .width = 2055, .height = 1335, .tabIndex = 0, .caption = "Roll",
      .description = "The latest roll and the die it was rolled with"},

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "layout.h"
+#include "runtime/layout.h"
 
 #include <array>
 
 namespace roller {
 
-extern const runtime::WindowSpec form1Window;
-extern const std::array<runtime::ControlSpec, 16> form1Controls;
+extern const runtime::WindowDesign form1Window;
+extern const std::array<runtime::ControlDesign, 16> form1Controls;
 
 } // namespace roller

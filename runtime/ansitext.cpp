@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ansitext.h"
+#include "runtime/ansitext.h"
 
 #include <QByteArray>
 #include <QList>

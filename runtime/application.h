@@ -5,14 +5,15 @@
 
 namespace runtime {
 
-// The program's application object: settles what the platform reads while it is built, then
-// gives the application its name, version and default font (Runtime::initialise).
+// The program's application object. The program takes no command line, so Qt is shown none of
+// it: no option can restyle, mirror or slow the windows. It settles what the platform reads
+// while it is built, then gives the application its name, version and default font.
 class Application : public QApplication
 {
     Q_OBJECT
 
 public:
-    Application(int &argc, char **argv);
+    explicit Application(char *program);
 };
 
 } // namespace runtime

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "controlfactory.h"
+#include "runtime/controlfactory.h"
 
-#include "frame.h"
-#include "layout.h"
-#include "linecontrol.h"
-#include "picturebox.h"
-#include "slider.h"
-#include "timer.h"
+#include "runtime/frame.h"
+#include "runtime/layout.h"
+#include "runtime/linecontrol.h"
+#include "runtime/picturebox.h"
+#include "runtime/slider.h"
+#include "runtime/timer.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -15,7 +15,7 @@ namespace runtime {
 
 namespace {
 
-QString caption(const ControlSpec &row)
+QString caption(const ControlDesign &row)
 {
     return QString::fromUtf8(row.caption);
 }
@@ -31,7 +31,7 @@ void applyTextColour(QWidget *widget, TextColour colour)
     widget->setPalette(palette);
 }
 
-QWidget *createLabel(const ControlSpec &row, QWidget *container)
+QWidget *createLabel(const ControlDesign &row, QWidget *container)
 {
     auto *label = new QLabel(caption(row), container);
     label->setTextFormat(Qt::PlainText);
@@ -41,20 +41,20 @@ QWidget *createLabel(const ControlSpec &row, QWidget *container)
     return label;
 }
 
-QWidget *createPictureBox(const ControlSpec &row, QWidget *container)
+QWidget *createPictureBox(const ControlDesign &row, QWidget *container)
 {
     const QPixmap picture = row.picture ? QPixmap(QString::fromUtf8(row.picture)) : QPixmap();
     return new PictureBox(picture, container);
 }
 
-QWidget *createButton(const ControlSpec &row, QWidget *container)
+QWidget *createButton(const ControlDesign &row, QWidget *container)
 {
     auto *button = new QPushButton(caption(row), container);
     button->setDefault(row.isDefault);
     return button;
 }
 
-QWidget *createSlider(const ControlSpec &row, QWidget *container)
+QWidget *createSlider(const ControlDesign &row, QWidget *container)
 {
     auto *slider = new Slider(container);
     slider->setRange(row.slider.min, row.slider.max);
@@ -65,29 +65,26 @@ QWidget *createSlider(const ControlSpec &row, QWidget *container)
     return slider;
 }
 
-QObject *createTimer(const ControlSpec &row, QWidget *window)
+QObject *createTimer(const ControlDesign &row, QWidget *window)
 {
     auto *timer = new Timer(window);
-    timer->setInterval(row.interval);
+    timer->changeInterval(row.interval);
     timer->setEnabled(row.enabled);
     return timer;
 }
 
-QWidget *createLine(const ControlSpec &row, QWidget *container)
+QWidget *createLine(const ControlDesign &row, QWidget *container)
 {
     const LineDesign &design = row.line;
     const QLine line(pixels(design.x1), pixels(design.y1), pixels(design.x2), pixels(design.y2));
     return new LineControl(line, QColor::fromRgb(design.colour), design.widthPixels, container);
 }
 
-QWidget *createWidget(const ControlSpec &row, QWidget *container)
+QWidget *createWidget(const ControlDesign &row, QWidget *container)
 {
     switch (row.kind) {
-    case ControlKind::Frame: {
-        auto *frame = new Frame(caption(row), container);
-        frame->setFocusPolicy(Qt::NoFocus);
-        return frame;
-    }
+    case ControlKind::Frame:
+        return new Frame(caption(row), container);
     case ControlKind::Label:
         return createLabel(row, container);
     case ControlKind::Button:
@@ -106,7 +103,7 @@ QWidget *createWidget(const ControlSpec &row, QWidget *container)
 
 } // namespace
 
-QObject *createControl(const ControlSpec &row, QWidget *container)
+QObject *createControl(const ControlDesign &row, QWidget *container)
 {
     QObject *control =
         row.kind == ControlKind::Timer ? createTimer(row, container) : createWidget(row, container);
@@ -116,6 +113,7 @@ QObject *createControl(const ControlSpec &row, QWidget *container)
     auto *widget = qobject_cast<QWidget *>(control);
     if (!widget)
         return control;
+    widget->setEnabled(row.enabled);
     if (row.kind != ControlKind::Line)
         widget->setGeometry(pixels(row.left), pixels(row.top), pixels(row.width),
                             pixels(row.height));

@@ -6,10 +6,10 @@ class QWidget;
 
 namespace runtime {
 
-struct ControlSpec;
+struct ControlDesign;
 
 // Builds the Qt object for one row of a layout table inside its container; the window is the
 // parent of controls that are not widgets.
-QObject *createControl(const ControlSpec &row, QWidget *container);
+QObject *createControl(const ControlDesign &row, QWidget *container);
 
 } // namespace runtime

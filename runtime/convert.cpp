@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "convert.h"
+#include "runtime/convert.h"
 
-#include "error.h"
+#include "runtime/error.h"
 
 #include <cmath>
 #include <limits>

@@ -6,8 +6,8 @@
 
 namespace runtime {
 
-// The run-time error numbers the program can raise; the numbers follow the classic
-// BASIC run-time so a report reads the way users of such tools expect.
+// The run-time errors the program can raise. Each has a fixed number, shown in the report of an
+// error that nothing handles, so that a user's report names the failure exactly.
 enum class ErrorNumber : int {
     InvalidArgument = 5,
     Overflow = 6,

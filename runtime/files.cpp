@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "files.h"
+#include "runtime/files.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "form.h"
+#include "runtime/form.h"
 
-#include "controlfactory.h"
-#include "timer.h"
+#include "runtime/controlfactory.h"
+#include "runtime/timer.h"
 
 #include <algorithm>
 #include <QCloseEvent>
@@ -14,10 +14,10 @@
 
 namespace runtime {
 
-Form::Form(const WindowSpec &window, std::span<const ControlSpec> controls)
+Form::Form(const WindowDesign &window, std::span<const ControlDesign> controls)
     : QWidget(nullptr)
     , m_window(window)
-    , m_layout(controls)
+    , m_design(controls)
 {
     setObjectName(QString::fromLatin1(window.className));
     setWindowTitle(QString::fromUtf8(window.caption));
@@ -36,11 +36,23 @@ Form::Form(const WindowSpec &window, std::span<const ControlSpec> controls)
 
 void Form::Show()
 {
-    if (!m_loaded)
-        Load();
-    if (!m_loaded)
+    if (isVisible()) {
+        setWindowState(windowState() & ~Qt::WindowMinimized);
+        raise();
+        activateWindow();
         return;
+    }
     show();
+}
+
+void Form::setVisible(bool visible)
+{
+    if (visible && !m_loaded) {
+        Load();
+        if (!m_loaded)
+            return;
+    }
+    QWidget::setVisible(visible);
 }
 
 void Form::Unload()
@@ -56,21 +68,38 @@ void Form::Load()
         setGeometry(
             QRect(screenOrigin + QPoint(pixels(m_window.left), pixels(m_window.top)), size()));
     }
-    buildControls();
-    orderTabs();
-    m_loaded = true;
-    connectEvents();
-    Runtime::dispatch([this] { Form_Load(); });
+    // A table or a window that names a control wrongly fails here, once, as a control failure.
+    Runtime::dispatch([this] {
+        buildControls();
+        orderTabs();
+        m_loaded = true;
+        connectEvents();
+        Form_Load();
+    });
     if (Runtime::hasFailed())
         discardControls();
 }
 
+Error Form::missingControl(const char *name)
+{
+    return Error(ErrorNumber::ControlFailure,
+                 Error::standardDescription(ErrorNumber::ControlFailure)
+                     + QStringLiteral(": no control %1").arg(QLatin1StringView(name)));
+}
+
 void Form::buildControls()
 {
-    for (const ControlSpec &row : m_layout) {
+    for (const ControlDesign &row : m_design) {
         QWidget *container = this;
-        if (row.container)
-            container = findChild<QWidget *>(QString::fromLatin1(row.container));
+        if (row.container) {
+            container = nullptr;
+            for (QObject *built : std::as_const(m_controls)) {
+                if (built->objectName() == QLatin1StringView(row.container))
+                    container = qobject_cast<QWidget *>(built);
+            }
+            if (!container)
+                throw missingControl(row.container);
+        }
         QObject *control = createControl(row, container);
         m_controls.append(control);
         auto *button = qobject_cast<QPushButton *>(control);
@@ -94,7 +123,7 @@ void Form::orderTabs()
     for (qsizetype i = 0; i < m_controls.size(); ++i) {
         auto *widget = qobject_cast<QWidget *>(m_controls.at(i));
         if (widget && widget->focusPolicy() != Qt::NoFocus)
-            stops.append({m_layout[size_t(i)].tabIndex, widget});
+            stops.append({m_design[size_t(i)].tabIndex, widget});
     }
     if (stops.isEmpty())
         return;
@@ -136,9 +165,12 @@ void Form::closeEvent(QCloseEvent *event)
 
 void Form::keyPressEvent(QKeyEvent *event)
 {
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (enter && event->modifiers() == Qt::NoModifier && m_defaultButton) {
-        m_defaultButton->click();
+    // Enter, on the main keys or the keypad, presses the focused button, else the default one.
+    const bool enter = (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    auto *focused = qobject_cast<QPushButton *>(focusWidget());
+    if (enter && (focused || m_defaultButton)) {
+        (focused ? focused : m_defaultButton)->click();
         return;
     }
     if (event->key() == Qt::Key_Escape && m_cancelButton) {

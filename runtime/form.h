@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "error.h"
-#include "layout.h"
-#include "runtime.h"
+#include "runtime/error.h"
+#include "runtime/layout.h"
+#include "runtime/runtime.h"
 
 #include <QList>
 #include <QWidget>
@@ -13,28 +13,33 @@ class QPushButton;
 
 namespace runtime {
 
-// A window whose controls come from its layout table. Loading builds the controls, connects the
-// window's handlers and runs Form_Load; unloading closes the window and throws the controls
-// away, so the next load starts again from the design-time values.
+// A window whose controls come from its layout table. Showing a window that is not loaded loads
+// it first, whether through Show() or QWidget's show(): loading builds the controls, connects
+// the window's handlers and runs Form_Load, all as one handler of the runtime. Closing unloads:
+// the controls are thrown away, so the next load starts again from the design-time values.
 class Form : public QWidget
 {
     Q_OBJECT
 
 public:
-    Form(const WindowSpec &window, std::span<const ControlSpec> controls);
+    Form(const WindowDesign &window, std::span<const ControlDesign> controls);
 
+    // Loads the window if need be and shows it; a window already shown is brought back to the
+    // front as it is, restored if it was minimized.
     void Show();
     void Unload();
     bool isLoaded() const { return m_loaded; }
 
-    const WindowSpec &windowSpec() const { return m_window; }
-    std::span<const ControlSpec> layout() const { return m_layout; }
+    std::span<const ControlDesign> design() const { return m_design; }
+
+    void setVisible(bool visible) override;
 
 protected:
     virtual void connectEvents() = 0;
     virtual void Form_Load() { }
 
-    // A control of the loaded window; a missing one is the control failure error.
+    // A control of the loaded window; a missing name or a control of another kind is a control
+    // failure, raised at load when connectEvents asks for it.
     template<typename Control>
     Control *control(const char *name) const
     {
@@ -44,7 +49,7 @@ protected:
                     return typed;
             }
         }
-        throw Error(ErrorNumber::ControlFailure);
+        throw missingControl(name);
     }
 
     // Connects a control's signal to a handler of this window through the runtime's dispatch.
@@ -60,13 +65,14 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    static Error missingControl(const char *name);
     void Load();
     void buildControls();
     void orderTabs();
     void discardControls();
 
-    const WindowSpec &m_window;
-    std::span<const ControlSpec> m_layout;
+    const WindowDesign &m_window;
+    std::span<const ControlDesign> m_design;
     QList<QObject *> m_controls;
     QPushButton *m_defaultButton = nullptr;
     QPushButton *m_cancelButton = nullptr;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "frame.h"
+#include "runtime/frame.h"
 
 #include <QPaintEvent>
 #include <QStyle>

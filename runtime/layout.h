@@ -46,7 +46,7 @@ struct LineDesign
 };
 
 // One row of a window's layout table. Positions are twips from the container's top-left.
-struct ControlSpec
+struct ControlDesign
 {
     ControlKind kind;
     const char *name;
@@ -73,7 +73,7 @@ struct ControlSpec
     const char *description = nullptr;
 };
 
-struct WindowSpec
+struct WindowDesign
 {
     const char *className;
     const char *caption;

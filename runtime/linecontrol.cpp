@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "linecontrol.h"
+#include "runtime/linecontrol.h"
 
 #include <algorithm>
 #include <cstdlib>

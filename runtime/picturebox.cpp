@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "picturebox.h"
+#include "runtime/picturebox.h"
 
 #include <QPainter>
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "programstart.h"
+#include "runtime/programstart.h"
 
-#include "error.h"
-#include "files.h"
+#include "runtime/error.h"
+#include "runtime/files.h"
 
 #include <QFileInfo>
 #include <QProcess>

@@ -5,7 +5,8 @@ class QString;
 
 namespace runtime {
 
-enum class WindowStyle { Hidden = 0, NormalFocus = 1 };
+// How the started program's window first appears: normal, and given the focus.
+enum class WindowStyle { NormalFocus = 1 };
 
 // Starts the program at the path and returns at once, leaving it to run on its own. The path
 // names one program: it is never handed to a shell nor split at blanks. A program that cannot

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "error.h"
-#include "programstart.h"
+#include "runtime/error.h"
+#include "runtime/programstart.h"
 
 #include <QString>
 #include <windows.h>
 
 namespace runtime {
 
-void startProgram(const QString &platformPath, WindowStyle style)
+void startProgram(const QString &platformPath, WindowStyle)
 {
     // The application name is passed on its own, so a path with blanks is never read as a
     // program followed by arguments; the command line repeats it quoted, as programs expect.
@@ -19,7 +19,7 @@ void startProgram(const QString &platformPath, WindowStyle style)
     STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESHOWWINDOW;
-    startup.wShowWindow = style == WindowStyle::NormalFocus ? SW_SHOWNORMAL : SW_HIDE;
+    startup.wShowWindow = SW_SHOWNORMAL;
     PROCESS_INFORMATION process = {};
     if (!CreateProcessW(application.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
                         nullptr, nullptr, &startup, &process)) {

@@ -1,13 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "randomsource.h"
+#include "runtime/randomsource.h"
+
+#include "runtime/servicescope.h"
 
 #include <chrono>
 
 namespace runtime {
 
-RandomSource::RandomSource()
+RandomSource &RandomSource::current()
 {
-    seedFromClock();
+    static RandomSource source;
+    RandomSource *standIn = ServiceScope<RandomSource>::standIn();
+    return standIn ? *standIn : source;
 }
 
 void RandomSource::seed(quint32 seed)

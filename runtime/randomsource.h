@@ -6,12 +6,15 @@
 
 namespace runtime {
 
-// The program's one source of random values, replaceable in tests through Runtime.
+// The program's one source of random values. Unseeded it gives the engine's fixed default
+// sequence; the main window seeds it from the clock as it loads.
 class RandomSource
 {
 public:
-    RandomSource();
     virtual ~RandomSource() = default;
+
+    // The program's random source, or a test's stand-in (ServiceScope).
+    static RandomSource &current();
 
     void seed(quint32 seed);
     virtual void seedFromClock();

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "systemlibrary.h"
+#include "runtime/registryapi.h"
 
 // The registry entries' numbers, under names of their own so that they never meet the system
 // headers' macros.

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "runtime.h"
+#include "runtime/runtime.h"
 
-#include "error.h"
-#include "messagebox.h"
-#include "randomsource.h"
-#include "version.h"
+#include "runtime/error.h"
+#include "runtime/messagedialog.h"
+#include "runtime/servicescope.h"
+#include "runtime/version.h"
 
 #include <new>
 #include <QApplication>
@@ -13,21 +13,6 @@
 namespace runtime {
 
 namespace {
-
-RandomSource *s_random = nullptr;
-MessageBox *s_messageBox = nullptr;
-
-RandomSource &defaultRandom()
-{
-    static RandomSource source;
-    return source;
-}
-
-MessageBox &defaultMessageBox()
-{
-    static MessageBox box;
-    return box;
-}
 
 Error asError(std::exception_ptr error)
 {
@@ -69,26 +54,6 @@ Version Runtime::version()
     return {version::major, version::minor, version::revision};
 }
 
-RandomSource &Runtime::random()
-{
-    return s_random ? *s_random : defaultRandom();
-}
-
-MessageBox &Runtime::messageBox()
-{
-    return s_messageBox ? *s_messageBox : defaultMessageBox();
-}
-
-void Runtime::setRandomSource(RandomSource *source)
-{
-    s_random = source;
-}
-
-void Runtime::setMessageBox(MessageBox *box)
-{
-    s_messageBox = box;
-}
-
 int Runtime::exec()
 {
     if (s_failed)
@@ -101,12 +66,23 @@ void Runtime::fail(std::exception_ptr error) noexcept
     s_failed = true;
     try {
         const Error e = asError(std::move(error));
-        messageBox().show(
+        MessageDialog::current().show(
             QStringLiteral("Run-time error '%1':\n\n%2").arg(int(e.number())).arg(e.description()));
     } catch (...) {
         // Nothing more can be told when even the report fails; the program still ends.
     }
     QCoreApplication::exit(FailureExitCode);
+}
+
+} // namespace runtime
+
+namespace runtime {
+
+MessageDialog &MessageDialog::current()
+{
+    static MessageDialog dialog;
+    MessageDialog *standIn = ServiceScope<MessageDialog>::standIn();
+    return standIn ? *standIn : dialog;
 }
 
 } // namespace runtime

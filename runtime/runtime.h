@@ -5,9 +5,10 @@
 // table (layout.h) when it is loaded; its controls are plain Qt widgets and objects named after
 // the table, plus the few controls Qt lacks (Timer, Slider, LineControl). Every event handler a
 // window connects runs through Runtime::dispatch, which turns an escaping Error into the
-// runtime's report: a message box with the error's number and description, then the end of
-// the program with a non-zero status. Randomness and message boxes sit behind services that
-// tests can replace; everything specific to one operating system stays in this folder.
+// runtime's report: a message dialog with the error's number and description, then the end of
+// the program with a non-zero status. The random source, the message dialog and the registry
+// are services whose current() a test can stand in for within its own scope (ServiceScope);
+// everything specific to one operating system stays in this folder, one file per platform.
 
 #include <exception>
 #include <QString>
@@ -15,13 +16,11 @@
 
 namespace runtime {
 
-class MessageBox;
-class RandomSource;
-
-// Truth values are 16 bits with every bit set for true; callers test for non-zero.
+// Truth values are 16 bits with every bit set for true; callers test for non-zero. Named so as
+// not to meet the True and False macros of X11's headers.
 using Truth = qint16;
-constexpr Truth True = -1;
-constexpr Truth False = 0;
+constexpr Truth TruthTrue = -1;
+constexpr Truth TruthFalse = 0;
 
 struct Version
 {
@@ -41,12 +40,6 @@ public:
 
     static QString title();
     static Version version();
-
-    static RandomSource &random();
-    static MessageBox &messageBox();
-    // Tests swap in their own; nullptr brings back the real one. Ownership stays with the caller.
-    static void setRandomSource(RandomSource *source);
-    static void setMessageBox(MessageBox *box);
 
     // Runs an event handler. An error that escapes it is reported and ends the program; once
     // that has happened no further handler runs.

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "slider.h"
+#include "runtime/slider.h"
 
 namespace runtime {
 

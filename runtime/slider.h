@@ -5,9 +5,10 @@
 
 namespace runtime {
 
-// The common-controls slider. Its properties carry the classic names so that windows can read
-// them late-bound; Change is raised whenever the position ends up somewhere new: at once for
-// keys and clicks on the track, when the thumb is let go for a drag.
+// The pause slider: a horizontal QSlider with a tick at every position. Its design values are
+// properties under the names the layout tables use, so a window reads Value by name at run
+// time. Change is raised whenever the position ends up somewhere new: at once for keys and
+// clicks on the track, and for a drag only when the thumb is let go.
 class Slider : public QSlider
 {
     Q_OBJECT

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "text.h"
+#include "runtime/text.h"
 
-#include "ansitext.h"
-#include "error.h"
+#include "runtime/ansitext.h"
+#include "runtime/error.h"
 
 #include <QString>
 

@@ -5,8 +5,8 @@
 
 class QString;
 
-// The text functions of the classic runtime, counting characters from 1. A position or length
-// that cannot be meant raises InvalidArgument rather than yielding some text.
+// Text functions that count characters from 1. A position or length that cannot be meant raises
+// InvalidArgument rather than yielding some text.
 namespace runtime::text {
 
 // Up to length characters from position start on; empty text when start lies past the end.

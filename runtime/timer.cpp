@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "timer.h"
+#include "runtime/timer.h"
 
-#include "error.h"
+#include "runtime/error.h"
 
 namespace runtime {
 
@@ -18,7 +18,7 @@ void Timer::setEnabled(bool enabled)
     startOrStop();
 }
 
-void Timer::setInterval(int milliseconds)
+void Timer::changeInterval(int milliseconds)
 {
     if (milliseconds < 0)
         throw Error(ErrorNumber::ControlFailure);

@@ -5,13 +5,15 @@
 
 namespace runtime {
 
-// The timer control: while Enabled, raises timeout every Interval ms; an Interval of 0 holds
-// it still, as it does for the classic control. Tag keeps any text the window puts there.
+// The timer control: a precise QTimer that runs while Enabled and its Interval is above 0, and
+// keeps in Tag whatever text the window puts there. The window sets the pause through
+// changeInterval (the Interval property), which restarts the countdown and holds the timer
+// still at 0 instead of letting it fire at every turn of the event loop.
 class Timer : public QTimer
 {
     Q_OBJECT
     Q_PROPERTY(bool Enabled READ Enabled WRITE setEnabled)
-    Q_PROPERTY(int Interval READ Interval WRITE setInterval)
+    Q_PROPERTY(int Interval READ interval WRITE changeInterval)
     Q_PROPERTY(QString Tag READ Tag WRITE setTag)
 
 public:
@@ -20,9 +22,8 @@ public:
     bool Enabled() const { return m_enabled; }
     void setEnabled(bool enabled);
 
-    int Interval() const { return interval(); }
-    // A change restarts the countdown from the new interval.
-    void setInterval(int milliseconds);
+    // A negative pause is a control failure.
+    void changeInterval(int milliseconds);
 
     const QString &Tag() const { return m_tag; }
     void setTag(const QString &tag) { m_tag = tag; }

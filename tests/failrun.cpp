@@ -6,11 +6,11 @@
 // Each message box is dismissed here once it is up; its title and text go to the standard
 // output, one line each, newlines written as "\n". The exit status is the runtime's.
 // tst_unhandlederror runs this.
-#include "application.h"
-#include "form1.h"
-#include "runtime.h"
-#include "slider.h"
-#include "timer.h"
+#include "roller/form1.h"
+#include "runtime/application.h"
+#include "runtime/runtime.h"
+#include "runtime/slider.h"
+#include "runtime/timer.h"
 
 #include <cstdio>
 #include <QApplication>
@@ -48,7 +48,7 @@ void force(roller::Form1 &form, const QString &how)
 
 int main(int argc, char *argv[])
 {
-    runtime::Application application(argc, argv);
+    runtime::Application application(argv[0]);
     if (argc != 2)
         return 2;
     const QString how = QString::fromLocal8Bit(argv[1]);

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "randomsource.h"
-#include "runtime.h"
+#include "runtime/randomsource.h"
+#include "runtime/servicescope.h"
 
 // Hands out one chosen value, so that a roll's edges can be reached on purpose.
 class FixedRandomSource : public runtime::RandomSource
@@ -10,14 +10,14 @@ class FixedRandomSource : public runtime::RandomSource
 public:
     explicit FixedRandomSource(float value)
         : m_value(value)
-    {
-        runtime::Runtime::setRandomSource(this);
-    }
-    ~FixedRandomSource() override { runtime::Runtime::setRandomSource(nullptr); }
+    { }
 
-    void seedFromClock() override { }
+    void seedFromClock() override { ++seedings; }
     float next() override { return m_value; }
+
+    int seedings = 0;
 
 private:
     float m_value;
+    runtime::ServiceScope<runtime::RandomSource> m_scope {*this};
 };

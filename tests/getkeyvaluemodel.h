@@ -4,8 +4,8 @@
 // What frmAbout::GetKeyValue must give for a value it finds, worked out from the value alone;
 // tst_getkeyvalue and the fuzz target both check the reader against it.
 
-#include "registryconstants.h"
-#include "runtime.h"
+#include "runtime/registryconstants.h"
+#include "runtime/runtime.h"
 
 #include <optional>
 #include <QByteArray>
@@ -27,21 +27,21 @@ inline std::optional<std::pair<runtime::Truth, QString>> expected(const Stored &
 {
     namespace reg = runtime::registry;
     if (value.data.size() > 1024)
-        return std::pair {runtime::False, QString()};
+        return std::pair {runtime::TruthFalse, QString()};
     if (value.data.isEmpty())
         return std::nullopt;
     QByteArray bytes = value.data;
     if (bytes.endsWith('\0'))
         bytes.chop(1);
     if (value.type == reg::TypeString)
-        return std::pair {runtime::True, QString::fromLatin1(bytes)};
+        return std::pair {runtime::TruthTrue, QString::fromLatin1(bytes)};
     if (value.type == reg::TypeDword) {
         QString number = "&h";
         for (qsizetype i = bytes.size() - 1; i >= 0; --i)
             number += QString::asprintf("%02X", quint8(bytes.at(i)));
-        return std::pair {runtime::True, number};
+        return std::pair {runtime::TruthTrue, number};
     }
-    return std::pair {runtime::True, before};
+    return std::pair {runtime::TruthTrue, before};
 }
 
 } // namespace getkeyvaluemodel

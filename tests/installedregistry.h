@@ -1,22 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "registry.h"
-#include "registrylibrary.h"
+#include "runtime/memoryregistry.h"
+#include "runtime/servicescope.h"
 
-// Serves a registry through the system-library service for as long as it lives.
+// Serves a registry to the reader for as long as it lives.
 class InstalledRegistry
 {
 public:
-    explicit InstalledRegistry(runtime::Registry registry)
-        : m_library(std::move(registry))
-    {
-        runtime::SystemLibrary::setInstance(&m_library);
-    }
-    ~InstalledRegistry() { runtime::SystemLibrary::setInstance(nullptr); }
-    InstalledRegistry(const InstalledRegistry &) = delete;
-    InstalledRegistry &operator=(const InstalledRegistry &) = delete;
+    explicit InstalledRegistry(runtime::MemoryRegistry registry)
+        : m_registry(std::move(registry))
+        , m_scope(m_registry)
+    { }
 
 private:
-    runtime::RegistryLibrary m_library;
+    runtime::MemoryRegistry m_registry;
+    runtime::ServiceScope<runtime::RegistryApi> m_scope;
 };

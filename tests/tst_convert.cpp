@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "convert.h"
-#include "error.h"
+#include "runtime/convert.h"
+#include "runtime/error.h"
 
 #include <limits>
 #include <QTest>

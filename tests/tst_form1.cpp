@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "fixedrandomsource.h"
-#include "form1.h"
-#include "form1layout.h"
-#include "recordingmessagebox.h"
-#include "slider.h"
-#include "timer.h"
+#include "recordingmessagedialog.h"
+#include "roller/form1.h"
+#include "roller/form1layout.h"
+#include "runtime/randomsource.h"
+#include "runtime/slider.h"
+#include "runtime/timer.h"
 
 #include <cmath>
 #include <map>
@@ -104,7 +105,7 @@ void TestForm1::layoutMatchesTable_data()
 void TestForm1::layoutMatchesTable()
 {
     QFETCH(int, index);
-    const runtime::ControlSpec &row = roller::form1Controls.at(size_t(index));
+    const runtime::ControlDesign &row = roller::form1Controls.at(size_t(index));
     auto *widget = find(row.name);
     QVERIFY(widget);
     QCOMPARE(widget->geometry(),
@@ -228,7 +229,7 @@ void TestForm1::tabOrderAndFirstFocus()
 
 void TestForm1::everyControlIsNamedForAssistiveTools()
 {
-    for (const runtime::ControlSpec &row : roller::form1Controls) {
+    for (const runtime::ControlDesign &row : roller::form1Controls) {
         if (row.kind == runtime::ControlKind::Timer)
             continue;
         QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(find(row.name));
@@ -250,7 +251,7 @@ void TestForm1::startsWithDesignCaptionsAndTheD20()
     QCOMPARE(find<QLabel>("lblRoll")->text(), QStringLiteral("0"));
     auto *timer = find<runtime::Timer>("tmrRoller");
     QCOMPARE(timer->Tag(), QStringLiteral("20"));
-    QCOMPARE(timer->Interval(), 1000);
+    QCOMPARE(timer->interval(), 1000);
     QVERIFY(timer->isActive());
     QCOMPARE(timer->timerType(), Qt::PreciseTimer);
     QCOMPARE(find<runtime::Slider>("sldInterval")->value(), 8);
@@ -272,7 +273,7 @@ void TestForm1::dieClickShowsAtTheNextTick()
     QCOMPARE(find<QLabel>("lblRoll")->text(), QStringLiteral("0"));
     QCOMPARE(find<QGroupBox>("frmResult")->title(), QStringLiteral("Roll"));
     QCOMPARE(find<runtime::Timer>("tmrRoller")->Tag(), QString::number(faces));
-    QCOMPARE(find<runtime::Timer>("tmrRoller")->Interval(), 1000);
+    QCOMPARE(find<runtime::Timer>("tmrRoller")->interval(), 1000);
 
     for (int tick = 0; tick < 3 * faces; ++tick) {
         m_form->tmrRoller_Timer();
@@ -324,7 +325,7 @@ void TestForm1::everyFaceAppearsEvenly_data()
 void TestForm1::everyFaceAppearsEvenly()
 {
     QFETCH(int, faces);
-    runtime::Runtime::random().seed(quint32(faces) * 7919u);
+    runtime::RandomSource::current().seed(quint32(faces) * 7919u);
     const int rollsPerFace = 500;
     std::vector<int> counts(size_t(faces) + 1, 0);
     for (int i = 0; i < rollsPerFace * faces; ++i) {
@@ -347,7 +348,7 @@ void TestForm1::everyFaceAppearsEvenly()
 void TestForm1::timerRollsByItself()
 {
     find<runtime::Slider>("sldInterval")->setValue(1);
-    QCOMPARE(find<runtime::Timer>("tmrRoller")->Interval(), 125);
+    QCOMPARE(find<runtime::Timer>("tmrRoller")->interval(), 125);
     QTRY_VERIFY_WITH_TIMEOUT(find<QGroupBox>("frmResult")->title() == "Roll: d20", 3000);
     QVERIFY(find<QLabel>("lblRoll")->text() != "0");
 }
@@ -368,7 +369,7 @@ void TestForm1::sliderSetsThePause()
     auto *slider = find<runtime::Slider>("sldInterval");
     slider->setValue(position == 8 ? 9 : position);
     slider->setValue(position);
-    QCOMPARE(find<runtime::Timer>("tmrRoller")->Interval(), pause);
+    QCOMPARE(find<runtime::Timer>("tmrRoller")->interval(), pause);
 }
 
 void TestForm1::sliderKeysStayWithinRange_data()
@@ -395,17 +396,17 @@ void TestForm1::sliderKeysStayWithinRange()
     slider->setValue(start);
     QTest::keyClick(slider, key);
     QCOMPARE(slider->value(), end);
-    QCOMPARE(find<runtime::Timer>("tmrRoller")->Interval(), end * 125);
+    QCOMPARE(find<runtime::Timer>("tmrRoller")->interval(), end * 125);
 }
 
 void TestForm1::pauseOverflowEndsTheRun()
 {
-    RecordingMessageBox box;
+    RecordingMessageDialog box;
     auto *slider = find<runtime::Slider>("sldInterval");
     slider->setMaximum(20'000'000);
     slider->setValue(17'179'870);
     QCOMPARE(box.texts, QStringList {"Run-time error '6':\n\nOverflow"});
-    QCOMPARE(find<runtime::Timer>("tmrRoller")->Interval(), 1000);
+    QCOMPARE(find<runtime::Timer>("tmrRoller")->interval(), 1000);
 }
 
 void TestForm1::growingTheWindowMovesNothing()

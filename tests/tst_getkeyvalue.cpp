@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "error.h"
-#include "frmabout.h"
+#include "about/frmabout.h"
 #include "getkeyvaluemodel.h"
 #include "installedregistry.h"
-#include "registryconstants.h"
-#include "registrylibrary.h"
-#include "runtime.h"
+#include "runtime/error.h"
+#include "runtime/memoryregistry.h"
+#include "runtime/registryconstants.h"
+#include "runtime/runtime.h"
 
 #include <QRandomGenerator>
 #include <QTest>
@@ -77,13 +77,13 @@ void TestGetKeyValue::readsValues()
     QFETCH(QByteArray, data);
     QFETCH(bool, read);
     QFETCH(QString, text);
-    runtime::Registry registry;
+    runtime::MemoryRegistry registry;
     registry.setValue(reg::LocalMachine, Key, "Value", type, data);
     InstalledRegistry installed(registry);
     QString value = "before";
     const runtime::Truth result =
         frmAbout::instance().GetKeyValue(LocalMachine, QString::fromLatin1(Key), "value", value);
-    QCOMPARE(result, read ? runtime::True : runtime::False);
+    QCOMPARE(result, read ? runtime::TruthTrue : runtime::TruthFalse);
     QCOMPARE(value, text);
 }
 
@@ -105,18 +105,18 @@ void TestGetKeyValue::missingKeyOrValueClearsText()
     QFETCH(qint32, root);
     QFETCH(QString, key);
     QFETCH(QString, name);
-    runtime::Registry registry;
+    runtime::MemoryRegistry registry;
     registry.setValue(reg::LocalMachine, Key, "Value", reg::TypeString, "text");
     InstalledRegistry installed(registry);
     QString value = "held text";
     const runtime::Truth result = frmAbout::instance().GetKeyValue(root, key, name, value);
-    QCOMPARE(result, runtime::False);
+    QCOMPARE(result, runtime::TruthFalse);
     QCOMPARE(value, QString());
 }
 
 void TestGetKeyValue::emptyValueRaises()
 {
-    runtime::Registry registry;
+    runtime::MemoryRegistry registry;
     registry.setValue(reg::LocalMachine, Key, "Value", reg::TypeString, {});
     InstalledRegistry installed(registry);
     QString value = "held";
@@ -132,20 +132,20 @@ void TestGetKeyValue::opensForReadingOnly()
 {
     // The rights a reader may ask for: KEY_READ is granted, and the read-write set is refused,
     // which is what a standard user meets on the machine-wide keys.
-    runtime::Registry registry;
+    runtime::MemoryRegistry registry;
     registry.setValue(reg::LocalMachine, Key, "Value", reg::TypeString, "text");
     runtime::RegistryHandle handle = 0;
-    QCOMPARE(registry.openKey(reg::LocalMachine, Key.constData(), 0x2003F, &handle),
+    QCOMPARE(registry.RegOpenKeyExA(reg::LocalMachine, Key.constData(), 0, 0x2003F, &handle),
              reg::AccessDenied);
-    QCOMPARE(registry.openKey(reg::LocalMachine, Key.constData(), reg::KeyRead, &handle),
+    QCOMPARE(registry.RegOpenKeyExA(reg::LocalMachine, Key.constData(), 0, reg::KeyRead, &handle),
              reg::Success);
-    registry.closeKey(handle);
+    registry.RegCloseKey(handle);
 
     InstalledRegistry installed(registry);
     QString value;
     const runtime::Truth result =
         frmAbout::instance().GetKeyValue(LocalMachine, QString::fromLatin1(Key), "Value", value);
-    QCOMPARE(result, runtime::True);
+    QCOMPARE(result, runtime::TruthTrue);
     QCOMPARE(value, QStringLiteral("text"));
 }
 
@@ -155,7 +155,7 @@ void TestGetKeyValue::randomRegistriesAgreeWithTheModel()
     const QList<quint32> types = {reg::TypeString, reg::TypeExpandString, reg::TypeBinary,
                                   reg::TypeDword,  reg::TypeMultiString,  11};
     for (int round = 0; round < 400; ++round) {
-        runtime::Registry registry;
+        runtime::MemoryRegistry registry;
         QList<std::pair<QByteArray, Stored>> values;
         const QByteArray key = "SOFTWARE\\K" + QByteArray::number(random.bounded(3));
         for (int i = 0; i < 4; ++i) {

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Runs with the screen scaled by two: every window must be exactly twice its size in pixels,
 // drawn at that resolution rather than blown up.
-#include "form1.h"
-#include "frmabout.h"
+#include "about/frmabout.h"
+#include "roller/form1.h"
 
 #include <QGuiApplication>
 #include <QLabel>

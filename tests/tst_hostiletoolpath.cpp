@@ -3,11 +3,12 @@
 // says it is unavailable or starts exactly the file the value names. Every file a wrong reading
 // could start is a copy of a helper that records its runs, and every shell command in a value
 // would create a marker file; neither may show up.
-#include "frmabout.h"
+#include "about/frmabout.h"
 #include "installedregistry.h"
-#include "recordingmessagebox.h"
-#include "registryconstants.h"
-#include "registrylibrary.h"
+#include "recordedruns.h"
+#include "recordingmessagedialog.h"
+#include "runtime/memoryregistry.h"
+#include "runtime/registryconstants.h"
 
 #include <cstdio>
 #include <optional>
@@ -31,16 +32,6 @@ bool install(const QDir &folder, const QString &path)
     const QString target = folder.absoluteFilePath(path);
     return QDir().mkpath(QFileInfo(target).absolutePath()) && QFile::copy(RECORDRUN_PATH, target)
         && QFile::setPermissions(target, QFile::ReadOwner | QFile::ExeOwner);
-}
-
-// How often the helper at the path ran; -1 when a run was handed arguments.
-int runs(const QString &path)
-{
-    QFile record(path + ".ran");
-    if (!record.open(QIODevice::ReadOnly))
-        return 0;
-    const QByteArray lines = record.readAll();
-    return lines == QByteArray("1\n").repeated(lines.count('\n')) ? int(lines.count('\n')) : -1;
 }
 
 // Every helper that ran anywhere below the folder.
@@ -121,16 +112,16 @@ void TestHostileToolPath::cleanup()
 
 void TestHostileToolPath::press(const QByteArray &value, const QString &starts)
 {
-    runtime::Registry registry;
+    runtime::MemoryRegistry registry;
     registry.setValue(reg::LocalMachine, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH",
                       reg::TypeString, value);
     InstalledRegistry installed(std::move(registry));
-    RecordingMessageBox box;
+    RecordingMessageDialog box;
     about::frmAbout::instance().StartSysInfo();
 
     const QString root = QFileInfo(m_root->path()).canonicalFilePath();
     if (!starts.isEmpty())
-        QTRY_COMPARE_WITH_TIMEOUT(runs(starts), 1, 60'000);
+        QTRY_COMPARE_WITH_TIMEOUT(recordedRuns(starts), 1, 60'000);
     // Whatever was started has had its run.
     QTRY_COMPARE_WITH_TIMEOUT(othersWorkingIn(root), 0, 60'000);
     QCOMPARE(everyRun(m_root->path()), starts.isEmpty() ? QStringList() : QStringList {starts});

@@ -4,11 +4,12 @@
 // each run as warm-up, the rest must not grow the resident set, keep more descriptors open or
 // leave a zombie behind. Under AddressSanitizer, whose quarantine holds freed memory on purpose,
 // LeakSanitizer checks the memory instead and the runs are shorter.
-#include "form1.h"
-#include "frmabout.h"
+#include "about/frmabout.h"
 #include "installedregistry.h"
-#include "registryconstants.h"
-#include "registrylibrary.h"
+#include "recordedruns.h"
+#include "roller/form1.h"
+#include "runtime/memoryregistry.h"
+#include "runtime/registryconstants.h"
 
 #include <malloc.h>
 #include <QApplication>
@@ -93,7 +94,6 @@ private Q_SLOTS:
 private:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void step(Step kind, int index);
-    static int runs(const QString &tool);
 
     roller::Form1 m_form;
     int m_paints = 0;
@@ -150,16 +150,6 @@ void TestLongRun::step(Step kind, int index)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-int TestLongRun::runs(const QString &tool)
-{
-    QFile record(tool + ".ran");
-    if (!record.open(QIODevice::ReadOnly))
-        return 0;
-    const QByteArray lines = record.readAll();
-    // Each run notes its argument count: 1, the path alone, never split.
-    return lines == QByteArray("1\n").repeated(lines.count('\n')) ? int(lines.count('\n')) : -1;
-}
-
 void TestLongRun::staysFlat_data()
 {
     QTest::addColumn<Step>("kind");
@@ -179,7 +169,7 @@ void TestLongRun::staysFlat()
     const QString tool = folder.filePath("sysinfo tool");
     QVERIFY(QFile::copy(RECORDRUN_PATH, tool));
     QVERIFY(QFile::setPermissions(tool, QFile::ReadOwner | QFile::ExeOwner));
-    runtime::Registry registry;
+    runtime::MemoryRegistry registry;
     if (kind == Step::ToolStart)
         registry.setValue(runtime::registry::LocalMachine,
                           "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH",
@@ -198,7 +188,7 @@ void TestLongRun::staysFlat()
     for (int i = warmUp; i < count; ++i)
         step(kind, i);
     if (kind == Step::ToolStart)
-        QTRY_COMPARE_WITH_TIMEOUT(runs(tool), count, 120'000);
+        QTRY_COMPARE_WITH_TIMEOUT(recordedRuns(tool), count, 120'000);
     // Every child has ended, or become a zombie.
     QTRY_COMPARE_WITH_TIMEOUT(childProcesses().size(), childProcesses().count('Z'), 120'000);
     const Usage after = usage();

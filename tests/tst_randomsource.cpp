@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "randomsource.h"
+#include "runtime/randomsource.h"
 
 #include <array>
 #include <QTest>
@@ -51,6 +51,8 @@ void TestRandomSource::clockSeedsDiffer()
 {
     runtime::RandomSource first;
     runtime::RandomSource second;
+    first.seedFromClock();
+    second.seedFromClock();
     bool differ = false;
     for (int i = 0; i < 8 && !differ; ++i)
         differ = first.next() != second.next();

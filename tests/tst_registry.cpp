@@ -1,16 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "error.h"
-#include "installedregistry.h"
-#include "registry.h"
-#include "registryconstants.h"
-#include "registrylibrary.h"
-#include "systemlibrary.h"
+#include "runtime/memoryregistry.h"
+#include "runtime/registryconstants.h"
 
-#include <QFileInfo>
 #include <QTest>
 #include <utility>
 
-using runtime::ErrorNumber;
 using runtime::RegistryHandle;
 using namespace runtime::registry;
 
@@ -28,9 +22,9 @@ QByteArray terminated(const char *text)
 }
 
 // Each key's default value names it, so a test can tell which key a handle opened.
-runtime::Registry sampleRegistry()
+runtime::MemoryRegistry sampleRegistry()
 {
-    runtime::Registry registry;
+    runtime::MemoryRegistry registry;
     registry.setValue(LocalMachine, msinfoKey, "", TypeString, terminated("msinfo"));
     registry.setValue(LocalMachine, msinfoKey, "PATH", TypeString, terminated("C:\\msinfo32.exe"));
     registry.setValue(CurrentUser, "", "", TypeString, terminated("current user"));
@@ -46,22 +40,6 @@ runtime::Registry sampleRegistry()
     return registry;
 }
 
-// The entries as the program finds them: by name, from the service.
-struct Entries
-{
-    runtime::RegOpenKeyExAEntry open;
-    runtime::RegQueryValueExAEntry query;
-    runtime::RegCloseKeyEntry close;
-};
-
-Entries lookUpEntries()
-{
-    runtime::SystemLibrary &library = runtime::SystemLibrary::instance();
-    return {library.lookup<runtime::RegOpenKeyExAEntry>("advapi32", "RegOpenKeyExA"),
-            library.lookup<runtime::RegQueryValueExAEntry>("advapi32", "RegQueryValueExA"),
-            library.lookup<runtime::RegCloseKeyEntry>("advapi32", "RegCloseKey")};
-}
-
 const char *nullable(const QByteArray &text)
 {
     return text.isNull() ? nullptr : text.constData();
@@ -74,11 +52,11 @@ bool isRoot(RegistryHandle handle)
 }
 
 // The key's default value, or a null array when it has none.
-QByteArray defaultValue(const Entries &entries, RegistryHandle key)
+QByteArray defaultValue(runtime::MemoryRegistry &registry, RegistryHandle key)
 {
     quint8 buffer[64];
     quint32 size = sizeof buffer;
-    if (entries.query(key, nullptr, nullptr, nullptr, buffer, &size) != Success)
+    if (registry.RegQueryValueExA(key, nullptr, nullptr, nullptr, buffer, &size) != Success)
         return {};
     return QByteArray(reinterpret_cast<const char *>(buffer), size);
 }
@@ -94,8 +72,6 @@ class TestRegistry : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void lookUpEntry_data();
-    void lookUpEntry();
     void openKey_data();
     void openKey();
     void openKeyWithoutResult();
@@ -104,44 +80,7 @@ private Q_SLOTS:
     void handleStatuses_data();
     void handleStatuses();
     void openHandlesStayDistinct();
-    void builtInNamesSystemInformationTool();
 };
-
-void TestRegistry::lookUpEntry_data()
-{
-    QTest::addColumn<QByteArray>("library");
-    QTest::addColumn<QByteArray>("name");
-    QTest::addColumn<bool>("found");
-    QTest::newRow("plain name") << QByteArray("advapi32") << QByteArray("RegCloseKey") << true;
-    QTest::newRow("library name in capitals")
-        << QByteArray("ADVAPI32") << QByteArray("RegOpenKeyExA") << true;
-    QTest::newRow("library file name")
-        << QByteArray("AdvApi32.dll") << QByteArray("RegQueryValueExA") << true;
-    QTest::newRow("entry name in the wrong case")
-        << QByteArray("advapi32") << QByteArray("regclosekey") << false;
-    QTest::newRow("entry the registry lacks")
-        << QByteArray("advapi32") << QByteArray("RegSetValueExA") << false;
-    QTest::newRow("wide entry") << QByteArray("advapi32") << QByteArray("RegOpenKeyExW") << false;
-    QTest::newRow("other library") << QByteArray("kernel32") << QByteArray("RegCloseKey") << false;
-    QTest::newRow("library name with a prefix")
-        << QByteArray("xadvapi32") << QByteArray("RegCloseKey") << false;
-    QTest::newRow("no library") << QByteArray() << QByteArray("RegCloseKey") << false;
-}
-
-void TestRegistry::lookUpEntry()
-{
-    QFETCH(QByteArray, library);
-    QFETCH(QByteArray, name);
-    QFETCH(bool, found);
-    const InstalledRegistry installed(sampleRegistry());
-    try {
-        QVERIFY(runtime::SystemLibrary::instance().entry(library, name));
-        QVERIFY(found);
-    } catch (const runtime::Error &e) {
-        QVERIFY(!found);
-        QCOMPARE(e.number(), ErrorNumber::EntryNotFound);
-    }
-}
 
 void TestRegistry::openKey_data()
 {
@@ -226,14 +165,13 @@ void TestRegistry::openKey()
     QFETCH(quint32, access);
     QFETCH(qint32, status);
     QFETCH(QByteArray, marker);
-    const InstalledRegistry installed(sampleRegistry());
-    const Entries entries = lookUpEntries();
+    runtime::MemoryRegistry registry = sampleRegistry();
 
     RegistryHandle base = root;
     if (!parent.isNull())
-        QCOMPARE(entries.open(root, parent.constData(), 0, KeyRead, &base), Success);
+        QCOMPARE(registry.RegOpenKeyExA(root, parent.constData(), 0, KeyRead, &base), Success);
     RegistryHandle opened = untouchedHandle;
-    QCOMPARE(entries.open(base, nullable(subKey), 0, access, &opened), status);
+    QCOMPARE(registry.RegOpenKeyExA(base, nullable(subKey), 0, access, &opened), status);
     if (status != Success) {
         QCOMPARE(opened, RegistryHandle(0));
         return;
@@ -242,19 +180,20 @@ void TestRegistry::openKey()
     QVERIFY(opened != base);
     QVERIFY(!isRoot(opened));
     if (access & KeyQueryValue) {
-        QCOMPARE(defaultValue(entries, opened), marker);
+        QCOMPARE(defaultValue(registry, opened), marker);
     } else {
         quint32 size = 0;
-        QCOMPARE(entries.query(opened, nullptr, nullptr, nullptr, nullptr, &size), AccessDenied);
+        QCOMPARE(registry.RegQueryValueExA(opened, nullptr, nullptr, nullptr, nullptr, &size),
+                 AccessDenied);
     }
-    QCOMPARE(entries.close(opened), Success);
-    QCOMPARE(entries.close(base), Success);
+    QCOMPARE(registry.RegCloseKey(opened), Success);
+    QCOMPARE(registry.RegCloseKey(base), Success);
 }
 
 void TestRegistry::openKeyWithoutResult()
 {
-    const InstalledRegistry installed(sampleRegistry());
-    QCOMPARE(lookUpEntries().open(LocalMachine, msinfoKey.constData(), 0, KeyRead, nullptr),
+    runtime::MemoryRegistry registry = sampleRegistry();
+    QCOMPARE(registry.RegOpenKeyExA(LocalMachine, msinfoKey.constData(), 0, KeyRead, nullptr),
              InvalidParameter);
 }
 
@@ -324,26 +263,27 @@ void TestRegistry::queryValue()
     QFETCH(quint32, type);
     QFETCH(quint32, size);
     QFETCH(QByteArray, written);
-    const InstalledRegistry installed(sampleRegistry());
-    const Entries entries = lookUpEntries();
+    runtime::MemoryRegistry registry = sampleRegistry();
     RegistryHandle key = 0;
-    QCOMPARE(entries.open(CurrentUser, dicemereKey.constData(), 0, KeyRead, &key), Success);
+    QCOMPARE(registry.RegOpenKeyExA(CurrentUser, dicemereKey.constData(), 0, KeyRead, &key),
+             Success);
 
     QByteArray buffer(32, char(sentinel));
     quint32 reserved = 0;
     quint32 actualType = untouchedType;
     quint32 actualSize = capacity;
-    QCOMPARE(entries.query(key, nullable(name), withReserved ? &reserved : nullptr,
-                           withType ? &actualType : nullptr,
-                           withBuffer ? reinterpret_cast<quint8 *>(buffer.data()) : nullptr,
-                           withSize ? &actualSize : nullptr),
-             status);
+    QCOMPARE(
+        registry.RegQueryValueExA(key, nullable(name), withReserved ? &reserved : nullptr,
+                                  withType ? &actualType : nullptr,
+                                  withBuffer ? reinterpret_cast<quint8 *>(buffer.data()) : nullptr,
+                                  withSize ? &actualSize : nullptr),
+        status);
     QCOMPARE(actualType, type);
     QCOMPARE(actualSize, size);
     QCOMPARE(buffer.left(written.size()), written);
     QCOMPARE(buffer.mid(written.size()),
              QByteArray(buffer.size() - written.size(), char(sentinel)));
-    QCOMPARE(entries.close(key), Success);
+    QCOMPARE(registry.RegCloseKey(key), Success);
 }
 
 void TestRegistry::handleStatuses_data()
@@ -377,76 +317,45 @@ void TestRegistry::handleStatuses()
     QFETCH(qint32, openStatus);
     QFETCH(qint32, queryStatus);
     QFETCH(qint32, closeStatus);
-    const InstalledRegistry installed(sampleRegistry());
-    const Entries entries = lookUpEntries();
+    runtime::MemoryRegistry registry = sampleRegistry();
     RegistryHandle handle = given;
     if (kind != HandleKind::Given)
-        QCOMPARE(entries.open(CurrentUser, dicemereKey.constData(), 0, KeyRead, &handle), Success);
+        QCOMPARE(registry.RegOpenKeyExA(CurrentUser, dicemereKey.constData(), 0, KeyRead, &handle),
+                 Success);
     if (kind == HandleKind::Closed)
-        QCOMPARE(entries.close(handle), Success);
+        QCOMPARE(registry.RegCloseKey(handle), Success);
 
     RegistryHandle opened = untouchedHandle;
-    QCOMPARE(entries.open(handle, "", 0, KeyRead, &opened), openStatus);
+    QCOMPARE(registry.RegOpenKeyExA(handle, "", 0, KeyRead, &opened), openStatus);
     if (opened)
-        QCOMPARE(entries.close(opened), Success);
+        QCOMPARE(registry.RegCloseKey(opened), Success);
     quint32 size = 0;
-    QCOMPARE(entries.query(handle, "Nowhere", nullptr, nullptr, nullptr, &size), queryStatus);
-    QCOMPARE(entries.close(handle), closeStatus);
+    QCOMPARE(registry.RegQueryValueExA(handle, "Nowhere", nullptr, nullptr, nullptr, &size),
+             queryStatus);
+    QCOMPARE(registry.RegCloseKey(handle), closeStatus);
 }
 
 void TestRegistry::openHandlesStayDistinct()
 {
-    const InstalledRegistry installed(sampleRegistry());
-    const Entries entries = lookUpEntries();
+    runtime::MemoryRegistry registry = sampleRegistry();
     QList<RegistryHandle> open;
     const auto openOnce = [&] {
         RegistryHandle handle = 0;
-        QCOMPARE(entries.open(LocalMachine, msinfoKey.constData(), 0, KeyRead, &handle), Success);
+        QCOMPARE(registry.RegOpenKeyExA(LocalMachine, msinfoKey.constData(), 0, KeyRead, &handle),
+                 Success);
         QVERIFY(!isRoot(handle));
         QVERIFY(!open.contains(handle));
         open.append(handle);
     };
     for (int i = 0; i < 3; ++i)
         openOnce();
-    QCOMPARE(entries.close(open.takeAt(1)), Success);
+    QCOMPARE(registry.RegCloseKey(open.takeAt(1)), Success);
     for (int i = 0; i < 3; ++i)
         openOnce();
     for (const RegistryHandle handle : std::as_const(open)) {
-        QCOMPARE(defaultValue(entries, handle), terminated("msinfo"));
-        QCOMPARE(entries.close(handle), Success);
+        QCOMPARE(defaultValue(registry, handle), terminated("msinfo"));
+        QCOMPARE(registry.RegCloseKey(handle), Success);
     }
-}
-
-void TestRegistry::builtInNamesSystemInformationTool()
-{
-#ifdef Q_OS_WIN
-    QSKIP("Windows has a registry of its own");
-#endif
-    const Entries entries = lookUpEntries();
-    QByteArray expected;
-    for (const char *path :
-         {"/usr/bin/hardinfo", "/usr/bin/kinfocenter", "/usr/bin/cpu-x", "/usr/bin/lshw-gtk"}) {
-        const QFileInfo tool(QString::fromLatin1(path));
-        if (tool.isFile() && tool.isExecutable()) {
-            expected = terminated(path);
-            break;
-        }
-    }
-
-    RegistryHandle key = 0;
-    QCOMPARE(entries.open(LocalMachine, msinfoKey.constData(), 0, KeyRead, &key), Success);
-    quint32 type = 0;
-    quint8 buffer[260];
-    quint32 size = sizeof buffer;
-    const qint32 status = entries.query(key, "PATH", nullptr, &type, buffer, &size);
-    if (expected.isNull()) {
-        QCOMPARE(status, FileNotFound);
-    } else {
-        QCOMPARE(status, Success);
-        QCOMPARE(type, TypeString);
-        QCOMPARE(QByteArray(reinterpret_cast<const char *>(buffer), size), expected);
-    }
-    QCOMPARE(entries.close(key), Success);
 }
 
 QTEST_GUILESS_MAIN(TestRegistry)

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "error.h"
-#include "recordingmessagebox.h"
-#include "runtime.h"
+#include "recordingmessagedialog.h"
+#include "runtime/error.h"
+#include "runtime/runtime.h"
 
 #include <functional>
 #include <new>
@@ -51,7 +51,7 @@ void TestRuntime::unhandledErrorIsReportedAndEndsTheRun()
 {
     QFETCH(Thrower, thrower);
     QFETCH(QString, report);
-    RecordingMessageBox box;
+    RecordingMessageDialog box;
     QTimer::singleShot(0, qApp, [thrower] { runtime::Runtime::dispatch(thrower); });
     QTimer watchdog;
     watchdog.callOnTimeout(qApp, [] { QCoreApplication::exit(99); });
@@ -62,7 +62,7 @@ void TestRuntime::unhandledErrorIsReportedAndEndsTheRun()
 
 void TestRuntime::noHandlerRunsAfterAFailure()
 {
-    RecordingMessageBox box;
+    RecordingMessageDialog box;
     int ran = 0;
     runtime::Runtime::dispatch([] { throw runtime::Error(runtime::ErrorNumber::Overflow); });
     runtime::Runtime::dispatch([&ran] { ++ran; });
@@ -72,7 +72,7 @@ void TestRuntime::noHandlerRunsAfterAFailure()
 
 void TestRuntime::failureBeforeTheEventLoopEndsItAtOnce()
 {
-    RecordingMessageBox box;
+    RecordingMessageDialog box;
     runtime::Runtime::dispatch([] { throw runtime::Error(runtime::ErrorNumber::TypeMismatch); });
     QCOMPARE(runtime::Runtime::exec(), runtime::Runtime::FailureExitCode);
 }

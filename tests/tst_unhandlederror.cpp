@@ -2,7 +2,7 @@
 // An unhandled error end to end, in a program of its own (failrun.cpp): the real message box
 // reports it, and the program then ends by itself with the runtime's failure status, not by a
 // signal, an abort or a sanitizer's report.
-#include "runtime.h"
+#include "runtime/runtime.h"
 
 #include <QProcess>
 #include <QTest>

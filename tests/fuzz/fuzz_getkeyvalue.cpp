@@ -2,10 +2,11 @@
 // Fuzzes frmAbout::GetKeyValue. The input builds a registry (keys, value names, types, data of
 // 0 to 2048 bytes with and without a terminating zero) and one lookup; the reader must answer
 // as getkeyvaluemodel.h says and close every key it opened. scripts/fuzz.sh runs it.
-#include "error.h"
-#include "frmabout.h"
+#include "about/frmabout.h"
 #include "getkeyvaluemodel.h"
-#include "registrylibrary.h"
+#include "runtime/error.h"
+#include "runtime/memoryregistry.h"
+#include "runtime/servicescope.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -87,65 +88,31 @@ QByteArray data(FuzzedDataProvider &in)
     return bytes;
 }
 
-// Passes every registry call on to the registry's own entries, noting which keys are open.
-struct Tally
-{
-    runtime::RegOpenKeyExAEntry open = nullptr;
-    runtime::RegQueryValueExAEntry query = nullptr;
-    runtime::RegCloseKeyEntry close = nullptr;
-    QSet<RegistryHandle> opened;
-    bool strayClose = false;
-};
-Tally s_tally;
-
-qint32 tallyOpen(RegistryHandle key, const char *subKey, quint32 options, quint32 access,
-                 RegistryHandle *result)
-{
-    const qint32 status = s_tally.open(key, subKey, options, access, result);
-    if (status == reg::Success)
-        s_tally.opened.insert(*result);
-    return status;
-}
-
-qint32 tallyQuery(RegistryHandle key, const char *name, quint32 *reserved, quint32 *type,
-                  quint8 *bytes, quint32 *size)
-{
-    return s_tally.query(key, name, reserved, type, bytes, size);
-}
-
-qint32 tallyClose(RegistryHandle key)
-{
-    if (!s_tally.opened.remove(key))
-        s_tally.strayClose = true;
-    return s_tally.close(key);
-}
-
-class TallyingLibrary : public runtime::SystemLibrary
+// The registry, noting which keys are open.
+class TallyingRegistry : public runtime::MemoryRegistry
 {
 public:
-    explicit TallyingLibrary(runtime::Registry registry)
-        : m_library(std::move(registry))
+    explicit TallyingRegistry(runtime::MemoryRegistry registry)
+        : MemoryRegistry(std::move(registry))
+    { }
+
+    qint32 RegOpenKeyExA(RegistryHandle key, const char *subKey, quint32 options, quint32 access,
+                         RegistryHandle *result) override
     {
-        s_tally = {};
+        const qint32 status = MemoryRegistry::RegOpenKeyExA(key, subKey, options, access, result);
+        if (status == reg::Success)
+            opened.insert(*result);
+        return status;
+    }
+    qint32 RegCloseKey(RegistryHandle key) override
+    {
+        if (!opened.remove(key))
+            strayClose = true;
+        return MemoryRegistry::RegCloseKey(key);
     }
 
-    EntryPoint entry(const QByteArray &library, const QByteArray &name) override
-    {
-        const EntryPoint found = m_library.entry(library, name);
-        if (name == "RegOpenKeyExA") {
-            s_tally.open = reinterpret_cast<runtime::RegOpenKeyExAEntry>(found);
-            return reinterpret_cast<EntryPoint>(&tallyOpen);
-        }
-        if (name == "RegQueryValueExA") {
-            s_tally.query = reinterpret_cast<runtime::RegQueryValueExAEntry>(found);
-            return reinterpret_cast<EntryPoint>(&tallyQuery);
-        }
-        s_tally.close = reinterpret_cast<runtime::RegCloseKeyEntry>(found);
-        return reinterpret_cast<EntryPoint>(&tallyClose);
-    }
-
-private:
-    runtime::RegistryLibrary m_library;
+    QSet<RegistryHandle> opened;
+    bool strayClose = false;
 };
 
 QString describe(const std::optional<std::pair<runtime::Truth, QString>> &answer)
@@ -176,7 +143,7 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *bytes, size_t size)
 {
     FuzzedDataProvider in(bytes, size);
-    runtime::Registry registry;
+    runtime::MemoryRegistry registry;
     // By root, folded key path and folded value name; a later value replaces an earlier one.
     std::map<std::tuple<RegistryHandle, QByteArray, QByteArray>, getkeyvaluemodel::Stored> stored;
     std::vector<std::tuple<RegistryHandle, QByteArray, QByteArray>> written;
@@ -213,11 +180,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *bytes, size_t size)
 
     const auto found = stored.find({root, folded(key), folded(value)});
     const std::optional<std::pair<runtime::Truth, QString>> want = found == stored.end()
-        ? std::pair {runtime::False, QString()}
+        ? std::pair {runtime::TruthFalse, QString()}
         : getkeyvaluemodel::expected(found->second, before);
 
-    TallyingLibrary library(std::move(registry));
-    runtime::SystemLibrary::setInstance(&library);
+    TallyingRegistry tally(std::move(registry));
+    std::optional<runtime::ServiceScope<runtime::RegistryApi>> served(std::in_place, tally);
     QString text = before;
     std::optional<std::pair<runtime::Truth, QString>> got;
     try {
@@ -229,13 +196,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *bytes, size_t size)
         if (e.number() != runtime::ErrorNumber::InvalidArgument)
             fail("raised", e.description());
     }
-    runtime::SystemLibrary::setInstance(nullptr);
+    served.reset();
 
     if (got != want)
         fail("answered", describe(got) + QStringLiteral(", not ") + describe(want));
-    if (!s_tally.opened.isEmpty())
+    if (!tally.opened.isEmpty())
         fail("left a key open");
-    if (s_tally.strayClose)
+    if (tally.strayClose)
         fail("closed a key it had not opened");
     return 0;
 }

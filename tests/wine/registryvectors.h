@@ -2,7 +2,7 @@
 #pragma once
 
 // Registry test vectors, run once through the system's advapi32 entries (regdriver.exe under
-// Wine) and once through runtime::Registry (tst_wineregistry), so that the outcomes can be
+// Wine) and once through runtime::MemoryRegistry (tst_wineregistry), so that the outcomes can be
 // compared (runvector.h). Plain C++ only: the driver is built by the cross compiler, where there
 // is no Qt.
 

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The registry vectors through runtime::Registry and through a real registry, Windows' own
+// The registry vectors through runtime::MemoryRegistry and through a real registry, Windows' own
 // advapi32 entries as Wine provides them: every outcome must agree but for the differences
 // listed below. CMake registers this test (label "wine") only where wine64 and the mingw-w64
 // cross compiler are installed: `apt-get install wine64 g++-mingw-w64-x86-64-posix`, configure
 // again, then `ctest --preset ci -L wine`.
-#include "registryconstants.h"
-#include "registrylibrary.h"
+#include "runtime/memoryregistry.h"
+#include "runtime/registryconstants.h"
 #include "runvector.h"
 
 #include <optional>
@@ -68,7 +68,7 @@ private Q_SLOTS:
 
 private:
     QHash<QByteArray, QByteArray> m_system;
-    std::optional<runtime::RegistryLibrary> m_library;
+    std::optional<runtime::MemoryRegistry> m_registry;
 };
 
 void TestWineRegistry::initTestCase()
@@ -87,7 +87,7 @@ void TestWineRegistry::initTestCase()
             m_system.insert(line.left(tab), line.mid(tab + 1).trimmed());
     }
 
-    runtime::Registry registry;
+    runtime::MemoryRegistry registry;
     using namespace registryvectors;
     const QByteArray key = QByteArray::fromStdString(Key);
     registry.createKey(runtime::registry::LocalMachine, "Software");
@@ -98,7 +98,7 @@ void TestWineRegistry::initTestCase()
                           QByteArray::fromStdString(value.name), value.type,
                           QByteArray::fromStdString(value.data));
     }
-    m_library.emplace(std::move(registry));
+    m_registry.emplace(std::move(registry));
 }
 
 void TestWineRegistry::cleanupTestCase()
@@ -123,11 +123,19 @@ void TestWineRegistry::agreesWithTheSystem()
     QFETCH(int, index);
     const registryvectors::Vector vector = registryvectors::vectors().at(size_t(index));
     const QByteArray tag = QByteArray::fromStdString(vector.tag);
-    runtime::RegistryLibrary &library = *m_library;
-    const QByteArray ours = QByteArray::fromStdString(registryvectors::run<runtime::RegistryHandle>(
-        vector, library.lookup<runtime::RegOpenKeyExAEntry>("advapi32", "RegOpenKeyExA"),
-        library.lookup<runtime::RegQueryValueExAEntry>("advapi32", "RegQueryValueExA"),
-        library.lookup<runtime::RegCloseKeyEntry>("advapi32", "RegCloseKey")));
+    runtime::MemoryRegistry &registry = *m_registry;
+    using runtime::RegistryHandle;
+    const QByteArray ours = QByteArray::fromStdString(registryvectors::run<RegistryHandle>(
+        vector,
+        [&](RegistryHandle key, const char *subKey, quint32 options, quint32 access,
+            RegistryHandle *result) {
+            return registry.RegOpenKeyExA(key, subKey, options, access, result);
+        },
+        [&](RegistryHandle key, const char *name, quint32 *reserved, quint32 *type, quint8 *data,
+            quint32 *size) {
+            return registry.RegQueryValueExA(key, name, reserved, type, data, size);
+        },
+        [&](RegistryHandle key) { return registry.RegCloseKey(key); }));
 
     const auto difference = differences.constFind(tag);
     if (difference == differences.cend()) {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "systemlibrary.h"
+#include "runtime/registryapi.h"
 
 #include <optional>
 #include <QByteArray>
@@ -13,10 +13,10 @@ namespace runtime {
 // Registry keys and values held in memory, built in code and read through the same calls, with
 // the same statuses, as the system's registry entries. Key and value names ignore case; a
 // backslash separates key names.
-class Registry
+class MemoryRegistry : public RegistryApi
 {
 public:
-    Registry();
+    MemoryRegistry();
 
     // Creates the key below a predefined root, with every key above it.
     void createKey(RegistryHandle root, const QByteArray &path);
@@ -26,11 +26,12 @@ public:
                   const QByteArray &data);
 
     // Only reading is granted, and a value can only be read through a handle granted that.
-    qint32 openKey(RegistryHandle key, const char *subKey, quint32 desiredAccess,
-                   RegistryHandle *result);
-    qint32 queryValue(RegistryHandle key, const char *name, const quint32 *reserved, quint32 *type,
-                      quint8 *data, quint32 *dataSize) const;
-    qint32 closeKey(RegistryHandle key);
+    // Options only ask for symbolic links, which this registry has none of.
+    qint32 RegOpenKeyExA(RegistryHandle key, const char *subKey, quint32 options,
+                         quint32 desiredAccess, RegistryHandle *result) override;
+    qint32 RegQueryValueExA(RegistryHandle key, const char *name, quint32 *reserved, quint32 *type,
+                            quint8 *data, quint32 *dataSize) override;
+    qint32 RegCloseKey(RegistryHandle key) override;
 
 private:
     struct Value

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "registry.h"
+#include "runtime/memoryregistry.h"
 
-#include "ansitext.h"
-#include "registryconstants.h"
+#include "runtime/ansitext.h"
+#include "runtime/registryconstants.h"
 
 #include <algorithm>
 #include <array>
@@ -41,25 +41,25 @@ bool isText(quint32 type)
 
 } // namespace
 
-Registry::Registry()
+MemoryRegistry::MemoryRegistry()
 {
     for (const RegistryHandle root : roots)
         m_keys.insert(rootPath(root), {});
 }
 
-void Registry::createKey(RegistryHandle root, const QByteArray &path)
+void MemoryRegistry::createKey(RegistryHandle root, const QByteArray &path)
 {
     addKey(root, path);
 }
 
-void Registry::setValue(RegistryHandle root, const QByteArray &path, const QByteArray &name,
-                        quint32 type, const QByteArray &data)
+void MemoryRegistry::setValue(RegistryHandle root, const QByteArray &path, const QByteArray &name,
+                              quint32 type, const QByteArray &data)
 {
     m_keys[addKey(root, path)].insert(folded(name), {type, data});
 }
 
-qint32 Registry::openKey(RegistryHandle key, const char *subKey, quint32 desiredAccess,
-                         RegistryHandle *result)
+qint32 MemoryRegistry::RegOpenKeyExA(RegistryHandle key, const char *subKey, quint32,
+                                     quint32 desiredAccess, RegistryHandle *result)
 {
     if (!result)
         return registry::InvalidParameter;
@@ -82,8 +82,8 @@ qint32 Registry::openKey(RegistryHandle key, const char *subKey, quint32 desired
     return registry::Success;
 }
 
-qint32 Registry::queryValue(RegistryHandle key, const char *name, const quint32 *reserved,
-                            quint32 *type, quint8 *data, quint32 *dataSize) const
+qint32 MemoryRegistry::RegQueryValueExA(RegistryHandle key, const char *name, quint32 *reserved,
+                                        quint32 *type, quint8 *data, quint32 *dataSize)
 {
     if (reserved || (data && !dataSize))
         return registry::InvalidParameter;
@@ -114,14 +114,14 @@ qint32 Registry::queryValue(RegistryHandle key, const char *name, const quint32 
     return registry::Success;
 }
 
-qint32 Registry::closeKey(RegistryHandle key)
+qint32 MemoryRegistry::RegCloseKey(RegistryHandle key)
 {
     if (isRoot(key) || m_handles.remove(key))
         return registry::Success;
     return registry::InvalidHandle;
 }
 
-QString Registry::addKey(RegistryHandle root, const QByteArray &path)
+QString MemoryRegistry::addKey(RegistryHandle root, const QByteArray &path)
 {
     Q_ASSERT(isRoot(root));
     QString key = rootPath(root);
@@ -135,7 +135,7 @@ QString Registry::addKey(RegistryHandle root, const QByteArray &path)
     return key;
 }
 
-std::optional<Registry::OpenKey> Registry::find(RegistryHandle key) const
+std::optional<MemoryRegistry::OpenKey> MemoryRegistry::find(RegistryHandle key) const
 {
     if (isRoot(key))
         return OpenKey {rootPath(key), registry::KeyRead};
@@ -145,7 +145,7 @@ std::optional<Registry::OpenKey> Registry::find(RegistryHandle key) const
     return *handle;
 }
 
-RegistryHandle Registry::newHandle()
+RegistryHandle MemoryRegistry::newHandle()
 {
     // Multiples of four below 2^31, like the system's: never zero, never a predefined root.
     do

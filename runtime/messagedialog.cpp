@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "messagebox.h"
+#include "runtime/messagedialog.h"
 
-#include "runtime.h"
+#include "runtime/runtime.h"
 
 #include <QMessageBox>
 
 namespace runtime {
 
-void MessageBox::show(const QString &text)
+void MessageDialog::show(const QString &text)
 {
     QMessageBox box(QMessageBox::NoIcon, Runtime::title(), text, QMessageBox::Ok);
-    box.setObjectName(QStringLiteral("MessageBox"));
+    box.setObjectName(QStringLiteral("MessageDialog"));
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();
 }

@@ -1,15 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "messagebox.h"
-#include "runtime.h"
+#include "runtime/messagedialog.h"
+#include "runtime/runtime.h"
 
 #include <QString>
 #include <windows.h>
-// The system's header names its function-style macro after our class.
-#undef MessageBox
 
 namespace runtime {
 
-void MessageBox::show(const QString &text)
+void MessageDialog::show(const QString &text)
 {
     // Task-modal with no owner: every window of the program waits, and the system's modal loop
     // still delivers the timer's messages, so the roller keeps rolling behind the box.

@@ -4,6 +4,7 @@
 // What frmAbout::GetKeyValue must give for a value it finds, worked out from the value alone;
 // tst_getkeyvalue and the fuzz target both check the reader against it.
 
+#include "runtime/ansitext.h"
 #include "runtime/registryconstants.h"
 #include "runtime/runtime.h"
 
@@ -34,7 +35,7 @@ inline std::optional<std::pair<runtime::Truth, QString>> expected(const Stored &
     if (bytes.endsWith('\0'))
         bytes.chop(1);
     if (value.type == reg::TypeString)
-        return std::pair {runtime::TruthTrue, QString::fromLatin1(bytes)};
+        return std::pair {runtime::TruthTrue, runtime::ansi::decode(bytes)};
     if (value.type == reg::TypeDword) {
         QString number = "&h";
         for (qsizetype i = bytes.size() - 1; i >= 0; --i)

@@ -24,8 +24,6 @@ private Q_SLOTS:
     void variantErrors();
     void multiplyOverflows_data();
     void multiplyOverflows();
-    void wholePartRoundsDown_data();
-    void wholePartRoundsDown();
 };
 
 void TestConvert::textToInt16_data()
@@ -154,22 +152,6 @@ void TestConvert::multiplyOverflows()
         QVERIFY(overflows);
         QCOMPARE(e.number(), ErrorNumber::Overflow);
     }
-}
-
-void TestConvert::wholePartRoundsDown_data()
-{
-    QTest::addColumn<double>("value");
-    QTest::addColumn<double>("expected");
-    QTest::newRow("just below a whole") << 99.99999404 << 99.0;
-    QTest::newRow("whole") << 3.0 << 3.0;
-    QTest::newRow("negative goes down") << -0.5 << -1.0;
-}
-
-void TestConvert::wholePartRoundsDown()
-{
-    QFETCH(double, value);
-    QFETCH(double, expected);
-    QCOMPARE(runtime::convert::wholePart(value), expected);
 }
 
 QTEST_GUILESS_MAIN(TestConvert)

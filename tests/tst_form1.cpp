@@ -8,6 +8,7 @@
 #include "runtime/timer.h"
 
 #include <cmath>
+#include <limits>
 #include <map>
 #include <memory>
 #include <QAccessible>
@@ -54,12 +55,16 @@ private Q_SLOTS:
     void dieClickShowsAtTheNextTick();
     void rollEdges_data();
     void rollEdges();
+    void floatingPointFaultIsAnError_data();
+    void floatingPointFaultIsAnError();
+    void loadingSeedsFromTheClock();
     void everyFaceAppearsEvenly_data();
     void everyFaceAppearsEvenly();
     void timerRollsByItself();
 
     void sliderSetsThePause_data();
     void sliderSetsThePause();
+    void draggingSetsThePauseOnRelease();
     void sliderKeysStayWithinRange_data();
     void sliderKeysStayWithinRange();
     void pauseOverflowEndsTheRun();
@@ -94,28 +99,49 @@ void TestForm1::cleanup()
 
 void TestForm1::layoutMatchesTable_data()
 {
-    QTest::addColumn<int>("index");
-    for (size_t i = 0; i < roller::form1Controls.size(); ++i) {
-        const auto &row = roller::form1Controls.at(i);
-        if (row.kind != runtime::ControlKind::Timer)
-            QTest::newRow(row.name) << int(i);
-    }
+    // Pixels at 96 dpi, as the window was drawn, and the captions it shows before the first roll.
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("container");
+    QTest::addColumn<QRect>("geometry");
+    QTest::addColumn<QString>("caption");
+    const auto row = [](const char *name, const char *container, QRect geometry,
+                        const char *caption) {
+        QTest::newRow(name) << name << container << geometry << caption;
+    };
+    row("frmResult", "Form1", {8, 8, 137, 89}, "Roll");
+    row("lblRoll", "frmResult", {16, 24, 105, 49}, "0");
+    row("cmdD4", "Form1", {152, 16, 41, 25}, "d4");
+    row("cmdD6", "Form1", {200, 16, 41, 25}, "d6");
+    row("cmdD8", "Form1", {248, 16, 41, 25}, "d8");
+    row("cmdD10", "Form1", {296, 16, 41, 25}, "d10");
+    row("cmdD12", "Form1", {344, 16, 41, 25}, "d12");
+    row("cmdD20", "Form1", {392, 16, 41, 25}, "d20");
+    row("cmdD100", "Form1", {440, 16, 41, 25}, "d100");
+    row("Label1", "Form1", {152, 48, 65, 25}, "Roll Pause:");
+    row("sldInterval", "Form1", {224, 48, 257, 25}, "");
+    row("Label2", "Form1", {232, 72, 249, 17},
+        "0.125 Sec                  1 Sec                             2 Sec");
+    row("Label3", "Form1", {160, 96, 161, 17}, "Free software for game masters");
+    row("Label4", "Form1", {328, 96, 161, 25}, "dicemere.example");
+    row("Command1", "Form1", {8, 104, 49, 17}, "Info");
 }
 
 void TestForm1::layoutMatchesTable()
 {
-    QFETCH(int, index);
-    const runtime::ControlDesign &row = roller::form1Controls.at(size_t(index));
-    auto *widget = find(row.name);
+    QFETCH(QString, name);
+    QFETCH(QString, container);
+    QFETCH(QRect, geometry);
+    QFETCH(QString, caption);
+    auto *widget = m_form->findChild<QWidget *>(name);
     QVERIFY(widget);
-    QCOMPARE(widget->geometry(),
-             QRect(row.left / 15, row.top / 15, row.width / 15, row.height / 15));
-    const QString container = row.container ? row.container : "Form1";
+    QCOMPARE(widget->geometry(), geometry);
     QCOMPARE(widget->parentWidget()->objectName(), container);
     if (auto *label = qobject_cast<QLabel *>(widget))
-        QCOMPARE(label->text(), QString::fromUtf8(row.caption));
+        QCOMPARE(label->text(), caption);
+    if (auto *frame = qobject_cast<QGroupBox *>(widget))
+        QCOMPARE(frame->title(), caption);
     if (auto *button = qobject_cast<QPushButton *>(widget)) {
-        QCOMPARE(button->text(), QString::fromUtf8(row.caption));
+        QCOMPARE(button->text(), caption);
         QVERIFY(!button->isDefault());
     }
 }
@@ -309,12 +335,40 @@ void TestForm1::rollEdges()
     const QVariant roll = m_form->RollDie(n);
     QCOMPARE(roll.typeId(), int(QMetaType::Float));
     QCOMPARE(roll.toFloat(), float(expected));
-    QCOMPARE(n, qint16(faces));
 
     QTest::mouseClick(find<QPushButton>(dice.at(0).first), Qt::LeftButton);
     find<runtime::Timer>("tmrRoller")->setTag(QString::number(faces));
     m_form->tmrRoller_Timer();
     QCOMPARE(find<QLabel>("lblRoll")->text(), QString::number(expected));
+}
+
+void TestForm1::floatingPointFaultIsAnError_data()
+{
+    QTest::addColumn<int>("faces");
+    QTest::addColumn<float>("r");
+    QTest::newRow("invalid product") << 0 << std::numeric_limits<float>::infinity();
+    QTest::newRow("sum beyond single precision") << 100 << std::numeric_limits<float>::max();
+}
+
+void TestForm1::floatingPointFaultIsAnError()
+{
+    QFETCH(int, faces);
+    QFETCH(float, r);
+    FixedRandomSource source(r);
+    try {
+        const QVariant roll = m_form->RollDie(qint16(faces));
+        QFAIL(qPrintable(QStringLiteral("rolled %1").arg(roll.toFloat())));
+    } catch (const runtime::Error &e) {
+        QCOMPARE(e.number(), runtime::ErrorNumber::FloatingPoint);
+    }
+}
+
+void TestForm1::loadingSeedsFromTheClock()
+{
+    FixedRandomSource source(0.5f);
+    Form1 form;
+    form.Show();
+    QCOMPARE(source.seedings, 1);
 }
 
 void TestForm1::everyFaceAppearsEvenly_data()
@@ -370,6 +424,16 @@ void TestForm1::sliderSetsThePause()
     slider->setValue(position == 8 ? 9 : position);
     slider->setValue(position);
     QCOMPARE(find<runtime::Timer>("tmrRoller")->interval(), pause);
+}
+
+void TestForm1::draggingSetsThePauseOnRelease()
+{
+    auto *slider = find<runtime::Slider>("sldInterval");
+    slider->setSliderDown(true);
+    slider->setSliderPosition(3);
+    QCOMPARE(find<runtime::Timer>("tmrRoller")->interval(), 1000);
+    slider->setSliderDown(false);
+    QCOMPARE(find<runtime::Timer>("tmrRoller")->interval(), 375);
 }
 
 void TestForm1::sliderKeysStayWithinRange_data()

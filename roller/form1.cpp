@@ -3,6 +3,7 @@
 
 #include "about/frmabout.h"
 #include "roller/form1layout.h"
+#include "runtime/accessibility.h"
 #include "runtime/convert.h"
 #include "runtime/randomsource.h"
 #include "runtime/slider.h"
@@ -47,13 +48,18 @@ void Form1::connectEvents()
     m_frmResult = control<QGroupBox>("frmResult");
     m_sldInterval = control<runtime::Slider>("sldInterval");
 
-    handle(control<QPushButton>("cmdD4"), &QPushButton::clicked, &Form1::cmdD4_Click);
-    handle(control<QPushButton>("cmdD6"), &QPushButton::clicked, &Form1::cmdD6_Click);
-    handle(control<QPushButton>("cmdD8"), &QPushButton::clicked, &Form1::cmdD8_Click);
-    handle(control<QPushButton>("cmdD10"), &QPushButton::clicked, &Form1::cmdD10_Click);
-    handle(control<QPushButton>("cmdD12"), &QPushButton::clicked, &Form1::cmdD12_Click);
-    handle(control<QPushButton>("cmdD20"), &QPushButton::clicked, &Form1::cmdD20_Click);
-    handle(control<QPushButton>("cmdD100"), &QPushButton::clicked, &Form1::cmdD100_Click);
+    const std::pair<const char *, void (Form1::*)()> dice[] = {
+        {"cmdD4", &Form1::cmdD4_Click},    {"cmdD6", &Form1::cmdD6_Click},
+        {"cmdD8", &Form1::cmdD8_Click},    {"cmdD10", &Form1::cmdD10_Click},
+        {"cmdD12", &Form1::cmdD12_Click},  {"cmdD20", &Form1::cmdD20_Click},
+        {"cmdD100", &Form1::cmdD100_Click}};
+    m_dice.clear();
+    for (const auto &[name, handler] : dice) {
+        auto *button = control<QPushButton>(name);
+        handle(button, &QPushButton::clicked, handler);
+        m_dice.append(button);
+    }
+    describeDice();
     handle(control<QPushButton>("Command1"), &QPushButton::clicked, &Form1::Command1_Click);
     handle(m_tmrRoller.get(), &QTimer::timeout, &Form1::tmrRoller_Timer);
     handle(m_sldInterval.get(), &runtime::Slider::Change, &Form1::sldInterval_Change);
@@ -111,7 +117,20 @@ void Form1::tmrRoller_Timer()
     const qint16 faces = runtime::convert::toInt16(m_tmrRoller->Tag());
     const QVariant roll = RollDie(faces);
     m_lblRoll->setText(runtime::convert::toText(runtime::convert::toInt16(roll)));
-    m_frmResult->setTitle(QStringLiteral("Roll: d") + m_tmrRoller->Tag());
+    const QString caption = QStringLiteral("Roll: d") + m_tmrRoller->Tag();
+    if (m_frmResult->title() != caption) {
+        m_frmResult->setTitle(caption);
+        describeDice();
+    }
+}
+
+void Form1::describeDice()
+{
+    // The die buttons are described by the frame's caption, the die now rolled: a screen reader
+    // says it as a button takes the focus, and says the new die on the button just pressed as
+    // soon as that die is rolled.
+    for (QPushButton *button : std::as_const(m_dice))
+        runtime::describe(button, m_frmResult->title());
 }
 
 QVariant Form1::RollDie(const qint16 &faces)
@@ -136,7 +155,8 @@ void Form1::sldInterval_Change()
     const qint32 pause =
         runtime::convert::multiply(runtime::convert::toInt32(value), MillisecondsPerStep);
     m_tmrRoller->changeInterval(pause);
-    m_sldInterval->setAccessibleDescription(pauseDescription(pause));
+    // The position alone means little when heard: the pause goes with it, in words.
+    runtime::describe(m_sldInterval, pauseDescription(pause));
 }
 
 void Form1::Command1_Click()

@@ -5,10 +5,10 @@
 
 #include <QGroupBox>
 #include <QLabel>
+#include <QList>
 #include <QPointer>
+#include <QPushButton>
 #include <QVariant>
-
-class QPushButton;
 
 namespace runtime {
 class Slider;
@@ -46,12 +46,14 @@ protected:
 
 private:
     void selectDie(qint16 faces);
+    void describeDice();
 
     // The controls the handlers use, taken at load; they go null when the window is unloaded.
     QPointer<runtime::Timer> m_tmrRoller;
     QPointer<QLabel> m_lblRoll;
     QPointer<QGroupBox> m_frmResult;
     QPointer<runtime::Slider> m_sldInterval;
+    QList<QPointer<QPushButton>> m_dice;
 };
 
 } // namespace roller

@@ -56,8 +56,10 @@ protected:
     template<typename Sender, typename Signal, typename Owner>
     void handle(Sender *sender, Signal signal, void (Owner::*handler)())
     {
+        // The control itself is the context: it lives inside the window, and assistive tools do
+        // not take the window for something the control operates.
         auto *owner = static_cast<Owner *>(this);
-        connect(sender, signal, owner,
+        connect(sender, signal, sender,
                 [owner, handler] { Runtime::dispatch([owner, handler] { (owner->*handler)(); }); });
     }
 

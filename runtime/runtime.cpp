@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "runtime/runtime.h"
 
+#include "runtime/accessibility.h"
 #include "runtime/error.h"
 #include "runtime/messagedialog.h"
 #include "runtime/servicescope.h"
@@ -42,6 +43,7 @@ void Runtime::initialise()
     font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
     font.setPointSizeF(8.0);
     QApplication::setFont(font);
+    installAccessibility();
 }
 
 QString Runtime::title()

@@ -8,6 +8,7 @@ packages=(
     fonts-liberation2 fontconfig
     clang-format
     xvfb xauth
+    at-spi2-core python3-pyatspi dbus-x11 dbus-daemon
     desktop-file-utils appstream dpkg-dev
     g++-mingw-w64-x86-64-posix
     clang libclang-rt-14-dev

@@ -1,0 +1,78 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "runtime/accessibility.h"
+
+#include "runtime/descriptionchange.h"
+
+#include <QAccessibleObject>
+#include <QAccessibleWidget>
+#include <QGuiApplication>
+#include <QWidget>
+#include <QWindow>
+
+namespace runtime {
+
+namespace {
+
+class ApplicationAccessible : public QAccessibleApplication
+{
+public:
+    int childCount() const override { return int(shownWindows().size()); }
+    QAccessibleInterface *child(int index) const override
+    {
+        const QList<QAccessibleInterface *> windows = shownWindows();
+        return index >= 0 && index < windows.size() ? windows.at(index) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        return int(shownWindows().indexOf(const_cast<QAccessibleInterface *>(child)));
+    }
+
+private:
+    static QList<QAccessibleInterface *> shownWindows()
+    {
+        QList<QAccessibleInterface *> shown;
+        for (QWindow *window : QGuiApplication::topLevelWindows()) {
+            if (!window->isVisible() || window->type() == Qt::Popup
+                || window->type() == Qt::Desktop)
+                continue;
+            if (QAccessibleInterface *root = window->accessibleRoot())
+                shown.append(root);
+        }
+        return shown;
+    }
+};
+
+QAccessibleInterface *accessibleFor(const QString &className, QObject *object)
+{
+    if (className == QLatin1StringView("runtime::Application"))
+        return new ApplicationAccessible;
+    auto *widget = qobject_cast<QWidget *>(object);
+    if (!widget)
+        return nullptr;
+    if (className == QLatin1StringView("runtime::Form")) {
+        const bool dialog = widget->windowType() == Qt::Dialog;
+        return new QAccessibleWidget(widget, dialog ? QAccessible::Dialog : QAccessible::Window);
+    }
+    if (className == QLatin1StringView("runtime::PictureBox"))
+        return new QAccessibleWidget(widget, QAccessible::Graphic);
+    if (className == QLatin1StringView("runtime::LineControl"))
+        return new QAccessibleWidget(widget, QAccessible::Separator);
+    return nullptr;
+}
+
+} // namespace
+
+void installAccessibility()
+{
+    QAccessible::installFactory(accessibleFor);
+}
+
+void describe(QWidget *widget, const QString &description)
+{
+    if (widget->accessibleDescription() == description)
+        return;
+    widget->setAccessibleDescription(description);
+    announceDescription(widget, description);
+}
+
+} // namespace runtime

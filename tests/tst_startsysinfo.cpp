@@ -85,6 +85,7 @@ private Q_SLOTS:
     void findsAndStartsTheTool_data();
     void findsAndStartsTheTool();
     void findsToolInstalledWhileRunning();
+    void anyFailureEndsInTheMessage();
     void aboutWindowStaysOpen();
 
 private:
@@ -230,6 +231,23 @@ void TestStartSysInfo::findsToolInstalledWhileRunning()
     QVERIFY(!tool.isEmpty());
     frmAbout::instance().StartSysInfo();
     QTRY_COMPARE(recordedRuns(tool), 1);
+    QCOMPARE(dismisser.texts, QStringList {Message});
+}
+
+void TestStartSysInfo::anyFailureEndsInTheMessage()
+{
+    // A registry that fails with something no standard exception describes.
+    struct Broken : runtime::MemoryRegistry
+    {
+        qint32 RegOpenKeyExA(runtime::RegistryHandle, const char *, quint32, quint32,
+                             runtime::RegistryHandle *) override
+        {
+            throw 42;
+        }
+    } broken;
+    const runtime::ServiceScope<runtime::RegistryApi> served(broken);
+    MessageDismisser dismisser;
+    frmAbout::instance().StartSysInfo();
     QCOMPARE(dismisser.texts, QStringList {Message});
 }
 

@@ -8,8 +8,6 @@ namespace runtime {
 
 QString localPath(const QString &platformPath)
 {
-    if (QDir::separator() == u'\\')
-        return platformPath;
     QString path = platformPath;
     return path.replace(u'\\', QDir::separator());
 }

@@ -9,7 +9,8 @@ namespace runtime {
 // the system's separator is another, each backslash stands for it. The one place that converts.
 QString localPath(const QString &platformPath);
 
-// The name of the ordinary file at the path (never a directory), or empty text when there is none.
+// The name of the ordinary file at the path, or empty text when there is none: a folder never
+// counts, nor does a file marked hidden or system.
 QString findFile(const QString &platformPath);
 
 } // namespace runtime

@@ -15,6 +15,7 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 #include <sys/stat.h>
@@ -97,10 +98,11 @@ private:
 
 void TestHostileToolPath::init()
 {
+    // Shell commands in the values name the marker relative to the working folder, which
+    // cleanup() restores however the test ends.
+    m_previousFolder = QDir::currentPath();
     m_root.emplace();
     QVERIFY(m_root->isValid());
-    // Shell commands in the values name the marker relative to the working folder.
-    m_previousFolder = QDir::currentPath();
     QDir::setCurrent(m_root->path());
 }
 
@@ -202,6 +204,7 @@ void TestHostileToolPath::startsTheNamedFileOrNothing()
         QVERIFY(install(root, helper));
 
     const QByteArray oldSearchPath = qgetenv("PATH");
+    const auto restore = qScopeGuard([oldSearchPath] { qputenv("PATH", oldSearchPath); });
     if (special == "search path") {
         QVERIFY(install(root, "decoys/tool"));
         qputenv("PATH", QFile::encodeName(root.filePath("decoys")) + ':' + oldSearchPath);
@@ -230,7 +233,6 @@ void TestHostileToolPath::startsTheNamedFileOrNothing()
 
     value.replace("%ROOT%", QFile::encodeName(root.path()));
     press(value, starts.isEmpty() ? starts : root.filePath(starts));
-    qputenv("PATH", oldSearchPath);
     // A name that is no text in the file system's encoding is beyond QDir's removal.
     if (special == "raw name")
         QCOMPARE(::unlink(QFile::encodeName(root.path()) + "/caf\xe9"), 0);

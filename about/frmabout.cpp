@@ -168,7 +168,7 @@ runtime::Truth frmAbout::GetKeyValue(const qint32 &KeyRoot, const QString &KeyNa
     const qint32 status =
         advapi32->RegQueryValueExA(key.handle, ansi::encode(SubKeyRef).constData(), nullptr, &type,
                                    reinterpret_cast<quint8 *>(buffer.data()), &dataSize);
-    // The whole buffer comes back as text, one character per byte, not just up to a zero.
+    // The whole buffer comes back as text, not just up to a zero.
     QString dataText = ansi::decode(buffer);
     if (status != registry::Success) {
         KeyVal.clear();
@@ -176,8 +176,10 @@ runtime::Truth frmAbout::GetKeyValue(const qint32 &KeyRoot, const QString &KeyNa
     }
 
     // One terminating zero is dropped, never more; a value of size 0 has no last character,
-    // and asking for it is an invalid argument.
-    const qint64 size = dataSize;
+    // and asking for it is an invalid argument. The size counts bytes: where a character may
+    // take two, it is the count of the characters those bytes make, so that no zero from past
+    // the value trails its text.
+    const qint64 size = ansi::decode(buffer.left(dataSize)).size();
     dataText = text::left(dataText, text::asc(text::mid(dataText, size, 1)) == 0 ? size - 1 : size);
 
     if (type == registry::TypeString) {

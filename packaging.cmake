@@ -1,4 +1,5 @@
-# A Debian package of what `cmake --install` lays out: cpack -G DEB in the build folder.
+# What `cmake --install` lays out, packaged by cpack in the build folder: a Debian package on
+# Linux, an installer on Windows.
 set(CPACK_PACKAGE_NAME dicemere)
 set(CPACK_PACKAGE_VENDOR "The Dicemere developers")
 set(CPACK_PACKAGE_CONTACT "The Dicemere developers <dicemere@dicemere.example>")
@@ -11,6 +12,7 @@ set(CPACK_PACKAGE_INSTALL_DIRECTORY Dicemere)
 set(CPACK_PACKAGE_EXECUTABLES dicemere Dicemere)
 
 set(CPACK_STRIP_FILES ON)
+set(CPACK_VERBATIM_VARIABLES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
@@ -20,7 +22,27 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, qt6-qpa-plugins")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "hardinfo")
 
 if(WIN32)
-    set(CPACK_GENERATOR ZIP)
+    set(CPACK_GENERATOR NSIS)
+    set(CPACK_PACKAGE_FILE_NAME dicemere-${PROJECT_VERSION}-setup)
+    # A 64-bit installer for the 64-bit program: it writes the 64-bit registry and Program
+    # Files, and with Unicode text it takes a folder of any name. Its uninstaller also takes away
+    # the publisher's key once nothing else is left in it.
+    string(JOIN "\n" CPACK_NSIS_DEFINES
+        "Target amd64-unicode"
+        "Function un.onUninstSuccess"
+        "    DeleteRegKey /ifempty SHCTX \"Software\\${CPACK_PACKAGE_VENDOR}\""
+        "FunctionEnd")
+    set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
+    # One entry in Add/Remove Programs whatever the version, and an install over an earlier one
+    # removes that first, so no files of the old one stay behind.
+    set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY Dicemere)
+    set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
+    set(CPACK_NSIS_INSTALLED_ICON_NAME "bin\\dicemere.exe")
+    set(CPACK_NSIS_MUI_ICON ${PROJECT_SOURCE_DIR}/resources/icons/dicemere.ico)
+    set(CPACK_NSIS_MUI_UNIICON ${PROJECT_SOURCE_DIR}/resources/icons/dicemere.ico)
+    set(CPACK_NSIS_URL_INFO_ABOUT ${CPACK_PACKAGE_HOMEPAGE_URL})
+    set(CPACK_NSIS_CONTACT ${CPACK_PACKAGE_CONTACT})
+    set(CPACK_NSIS_MANIFEST_DPI_AWARE ON)
 else()
     set(CPACK_GENERATOR DEB)
 endif()

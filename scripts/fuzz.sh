@@ -15,7 +15,6 @@ cmake --build --preset fuzz
 
 found=$(mktemp -d)
 trap 'rm -rf "$found"' EXIT
-export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 build/fuzz/tests/fuzz/fuzz_getkeyvalue -max_total_time="${FUZZ_SECONDS:-30}" -max_len=8192 \
     -timeout=10 -print_final_stats=1 -artifact_prefix=build/fuzz/ "$found" tests/fuzz/corpus

@@ -1,0 +1,97 @@
+#!/usr/bin/env bash
+# Builds, tests and packages Dicemere for 64-bit Windows on Debian 12, from nothing: installs the
+# mingw-w64 cross compiler, Wine, NSIS and Xvfb, cross-builds a static Qt with scripts/qt-mingw.sh
+# when there is none yet (about 40 minutes on two cores; kept in $DICEMERE_QT_MINGW, by default
+# ~/.cache/dicemere/qt-6.4.2-mingw), configures with the preset windows, builds dicemere.exe and
+# the tests, lays out the portable dicemere.exe, builds the installer, and runs the Windows tests
+# under Wine, inside Xvfb when there is no display. Non-zero on any failure.
+#
+#   scripts/windows.sh                 all of it
+#   scripts/windows.sh --if-qt-cached  all but building Qt: without the cross-built Qt it says so
+#                                      and succeeds (what CI runs, within its time)
+#
+# Qt keeps OpenGL on, as dynamic OpenGL chosen at run time; its Windows platform plugin does not
+# compile with OpenGL off, so no patch to Qt is needed.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+export DICEMERE_QT_MINGW=${DICEMERE_QT_MINGW:-$HOME/.cache/dicemere/qt-6.4.2-mingw}
+qt=$DICEMERE_QT_MINGW
+build=build/windows
+
+# Qt counts only when its Windows platform plugin, which every window needs, was built too.
+qt_ready() {
+    [ -f "$qt/lib/cmake/Qt6/Qt6Config.cmake" ] && [ -f "$qt/plugins/platforms/libqwindows.a" ]
+}
+
+stage() {
+    echo "== $1"
+    stage_start=$SECONDS
+}
+stage_done() {
+    timings+=("$(printf '%-28s %4d s' "$1" $((SECONDS - stage_start)))")
+}
+timings=()
+
+case "${1:-}" in
+--if-qt-cached)
+    if ! qt_ready; then
+        echo "Windows build skipped: no cross-built Qt in $qt (scripts/windows.sh builds it)"
+        exit 0
+    fi
+    ;;
+"") ;;
+*)
+    echo "usage: $0 [--if-qt-cached]" >&2
+    exit 2
+    ;;
+esac
+
+stage "Debian packages"
+packages=(
+    g++-mingw-w64-x86-64-posix wine64 nsis xvfb xauth x11-utils
+    cmake ninja-build dpkg-dev qt6-base-dev qt6-base-dev-tools fonts-liberation2
+)
+missing=()
+for package in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" \
+        || missing+=("$package")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    echo "Installing: ${missing[*]}"
+    "${sudo[@]}" apt-get update -q
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-recommends \
+        "${missing[@]}"
+fi
+stage_done "Debian packages"
+
+if ! qt_ready; then
+    stage "Qt 6.4.2 for Windows, static, into $qt"
+    nice scripts/qt-mingw.sh "$qt"
+    qt_ready || { echo "Qt was built without its Windows platform plugin" >&2; exit 1; }
+    stage_done "Qt (configure and build)"
+fi
+
+stage "Configure and build"
+cmake --preset windows
+cmake --build --preset windows --parallel "$(nproc)"
+stage_done "Dicemere and its tests"
+
+stage "Portable dicemere.exe and the installer"
+cmake --install "$build" --prefix "$build/portable" --strip >/dev/null
+(cd "$build" && cpack >/dev/null)
+stage_done "Portable exe and installer"
+
+stage "Windows tests under Wine"
+tests=(ctest --preset windows)
+if [ -z "${DISPLAY:-}" ]; then
+    tests=(xvfb-run -a -s "-screen 0 1280x800x24" "${tests[@]}")
+fi
+"${tests[@]}"
+stage_done "Windows tests"
+
+echo "== Done"
+printf '%s\n' "${timings[@]}"
+ls -l "$build/portable/bin/dicemere.exe" "$build"/dicemere-*-setup.exe | awk '{print $5, $9}'

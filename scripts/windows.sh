@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds, tests and packages Dicemere for 64-bit Windows on Debian 12, from nothing: installs the
 # mingw-w64 cross compiler, Wine, NSIS and Xvfb, cross-builds a static Qt with scripts/qt-mingw.sh
-# when there is none yet (about 40 minutes on two cores; kept in $DICEMERE_QT_MINGW, by default
+# when there is none yet (about 35 minutes on two cores; kept in $DICEMERE_QT_MINGW, by default
 # ~/.cache/dicemere/qt-6.4.2-mingw), configures with the preset windows, builds dicemere.exe and
 # the tests, lays out the portable dicemere.exe, builds the installer, and runs the Windows tests
 # under Wine, inside Xvfb when there is no display. Non-zero on any failure.
@@ -18,20 +18,23 @@ cd "$(dirname "$0")/.."
 export DICEMERE_QT_MINGW=${DICEMERE_QT_MINGW:-$HOME/.cache/dicemere/qt-6.4.2-mingw}
 qt=$DICEMERE_QT_MINGW
 build=build/windows
+sudo=()
+[ "$(id -u)" -eq 0 ] || sudo=(sudo)
 
 # Qt counts only when its Windows platform plugin, which every window needs, was built too.
 qt_ready() {
     [ -f "$qt/lib/cmake/Qt6/Qt6Config.cmake" ] && [ -f "$qt/plugins/platforms/libqwindows.a" ]
 }
 
+timings=()
 stage() {
     echo "== $1"
+    stage_name=$1
     stage_start=$SECONDS
 }
 stage_done() {
-    timings+=("$(printf '%-28s %4d s' "$1" $((SECONDS - stage_start)))")
+    timings+=("$(printf '%-40s %5d s' "$stage_name" $((SECONDS - stage_start)))")
 }
-timings=()
 
 case "${1:-}" in
 --if-qt-cached)
@@ -49,7 +52,7 @@ esac
 
 stage "Debian packages"
 packages=(
-    g++-mingw-w64-x86-64-posix wine64 nsis xvfb xauth x11-utils
+    g++-mingw-w64-x86-64-posix wine64 nsis xvfb xauth x11-utils locales
     cmake ninja-build dpkg-dev qt6-base-dev qt6-base-dev-tools fonts-liberation2
 )
 missing=()
@@ -58,39 +61,37 @@ for package in "${packages[@]}"; do
         || missing+=("$package")
 done
 if [ ${#missing[@]} -gt 0 ]; then
-    sudo=()
-    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
     echo "Installing: ${missing[*]}"
     "${sudo[@]}" apt-get update -q
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-recommends \
         "${missing[@]}"
 fi
-stage_done "Debian packages"
+# Wine takes code page 932 from the locale's name, but file names in it need the locale itself.
+locale -a | grep -qx 'ja_JP.utf8' || "${sudo[@]}" localedef -i ja_JP -c -f UTF-8 ja_JP.UTF-8
+stage_done
 
 if ! qt_ready; then
-    stage "Qt 6.4.2 for Windows, static, into $qt"
+    stage "Qt 6.4.2 for Windows, static"
     nice scripts/qt-mingw.sh "$qt"
     qt_ready || { echo "Qt was built without its Windows platform plugin" >&2; exit 1; }
-    stage_done "Qt (configure and build)"
+    stage_done
 fi
 
-stage "Configure and build"
+stage "Dicemere and its tests"
 cmake --preset windows
 cmake --build --preset windows --parallel "$(nproc)"
-stage_done "Dicemere and its tests"
+stage_done
 
 stage "Portable dicemere.exe and the installer"
 cmake --install "$build" --prefix "$build/portable" --strip >/dev/null
 (cd "$build" && cpack >/dev/null)
-stage_done "Portable exe and installer"
+stage_done
 
 stage "Windows tests under Wine"
 tests=(ctest --preset windows)
-if [ -z "${DISPLAY:-}" ]; then
-    tests=(xvfb-run -a -s "-screen 0 1280x800x24" "${tests[@]}")
-fi
+[ -n "${DISPLAY:-}" ] || tests=(xvfb-run -a -s "-screen 0 1280x800x24" "${tests[@]}")
 "${tests[@]}"
-stage_done "Windows tests"
+stage_done
 
 echo "== Done"
 printf '%s\n' "${timings[@]}"

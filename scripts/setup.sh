@@ -11,7 +11,7 @@ packages=(
     at-spi2-core python3-pyatspi dbus-x11 dbus-daemon
     desktop-file-utils appstream dpkg-dev
     g++-mingw-w64-x86-64-posix
-    clang libclang-rt-14-dev
+    clang libclang-rt-14-dev llvm
 )
 
 missing=()

@@ -1,19 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "about/frmabout.h"
-#include "getkeyvaluemodel.h"
 #include "installedregistry.h"
 #include "runtime/error.h"
 #include "runtime/memoryregistry.h"
 #include "runtime/registryconstants.h"
 #include "runtime/runtime.h"
 
-#include <QRandomGenerator>
 #include <QTest>
 
 namespace reg = runtime::registry;
 using about::frmAbout;
-using getkeyvaluemodel::expected;
-using getkeyvaluemodel::Stored;
 
 namespace {
 
@@ -32,8 +28,6 @@ private Q_SLOTS:
     void missingKeyOrValueClearsText_data();
     void missingKeyOrValueClearsText();
     void emptyValueRaises();
-    void opensForReadingOnly();
-    void randomRegistriesAgreeWithTheModel();
 };
 
 void TestGetKeyValue::readsValues_data()
@@ -125,67 +119,6 @@ void TestGetKeyValue::emptyValueRaises()
         QFAIL("no error raised");
     } catch (const runtime::Error &e) {
         QCOMPARE(e.number(), runtime::ErrorNumber::InvalidArgument);
-    }
-}
-
-void TestGetKeyValue::opensForReadingOnly()
-{
-    // The rights a reader may ask for: KEY_READ is granted, and the read-write set is refused,
-    // which is what a standard user meets on the machine-wide keys.
-    runtime::MemoryRegistry registry;
-    registry.setValue(reg::LocalMachine, Key, "Value", reg::TypeString, "text");
-    runtime::RegistryHandle handle = 0;
-    QCOMPARE(registry.RegOpenKeyExA(reg::LocalMachine, Key.constData(), 0, 0x2003F, &handle),
-             reg::AccessDenied);
-    QCOMPARE(registry.RegOpenKeyExA(reg::LocalMachine, Key.constData(), 0, reg::KeyRead, &handle),
-             reg::Success);
-    registry.RegCloseKey(handle);
-
-    InstalledRegistry installed(registry);
-    QString value;
-    const runtime::Truth result =
-        frmAbout::instance().GetKeyValue(LocalMachine, QString::fromLatin1(Key), "Value", value);
-    QCOMPARE(result, runtime::TruthTrue);
-    QCOMPARE(value, QStringLiteral("text"));
-}
-
-void TestGetKeyValue::randomRegistriesAgreeWithTheModel()
-{
-    QRandomGenerator random(20261207);
-    const QList<quint32> types = {reg::TypeString, reg::TypeExpandString, reg::TypeBinary,
-                                  reg::TypeDword,  reg::TypeMultiString,  11};
-    for (int round = 0; round < 400; ++round) {
-        runtime::MemoryRegistry registry;
-        QList<std::pair<QByteArray, Stored>> values;
-        const QByteArray key = "SOFTWARE\\K" + QByteArray::number(random.bounded(3));
-        for (int i = 0; i < 4; ++i) {
-            const qsizetype size = random.bounded(1101);
-            QByteArray data(size, '\0');
-            for (char &byte : data)
-                byte = char(random.bounded(256));
-            if (size > 0 && random.bounded(2))
-                data.back() = '\0';
-            const Stored value {types.at(random.bounded(types.size())), data};
-            const QByteArray name = "v" + QByteArray::number(i);
-            registry.setValue(reg::LocalMachine, key, name, value.type, value.data);
-            values.append({name, value});
-        }
-        InstalledRegistry installed(registry);
-        for (const auto &[name, value] : values) {
-            QString text = "before";
-            const auto want = expected(value, text);
-            try {
-                const runtime::Truth result =
-                    frmAbout::instance().GetKeyValue(LocalMachine, QString::fromLatin1(key),
-                                                     QString::fromLatin1(name.toUpper()), text);
-                QVERIFY2(want, "read a value of size 0");
-                QCOMPARE(result, want->first);
-                QCOMPARE(text, want->second);
-            } catch (const runtime::Error &e) {
-                QVERIFY2(!want, qPrintable(e.description()));
-                QCOMPARE(e.number(), runtime::ErrorNumber::InvalidArgument);
-            }
-        }
     }
 }
 

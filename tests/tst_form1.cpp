@@ -42,7 +42,6 @@ private Q_SLOTS:
     void layoutMatchesTable_data();
     void layoutMatchesTable();
     void windowFrame();
-    void rightEdgesLineUp();
     void captionsFitOnOneLine_data();
     void captionsFitOnOneLine();
     void rollLabelFont();
@@ -161,14 +160,6 @@ void TestForm1::windowFrame()
     auto *timer = find<runtime::Timer>("tmrRoller");
     QVERIFY(timer);
     QCOMPARE(timer->parent(), m_form.get());
-}
-
-void TestForm1::rightEdgesLineUp()
-{
-    for (const char *name : {"cmdD100", "sldInterval", "Label2"})
-        QCOMPARE(find(name)->geometry().right() + 1, 481);
-    for (qsizetype i = 1; i < dice.size(); ++i)
-        QCOMPARE(find(dice.at(i).first)->x() - find(dice.at(i - 1).first)->x(), 48);
 }
 
 void TestForm1::captionsFitOnOneLine_data()

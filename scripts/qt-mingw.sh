@@ -20,10 +20,38 @@ sudo=()
 
 work=$prefix.work
 
+# The machine's own bookworm entries, as deb-src lines: the mirror apt is set up with serves the
+# source too. Both the one-line lists and the deb822 .sources files count.
+source_entries() {
+    local list
+    for list in /etc/apt/sources.list /etc/apt/sources.list.d/*.list; do
+        [ -f "$list" ] && awk '$1 == "deb" && $0 ~ /[[:space:]]bookworm[[:space:]]/ {
+            $1 = "deb-src"; print }' "$list"
+    done
+    for list in /etc/apt/sources.list.d/*.sources; do
+        [ -f "$list" ] && awk '
+            function flush() {
+                if (types ~ /(^| )deb( |$)/ && enabled != "no" && uris != "")
+                    for (i = split(suites, s, " "); i > 0; i--)
+                        for (j = split(uris, u, " "); j > 0 && s[i] == "bookworm"; j--)
+                            print "deb-src " u[j] " bookworm " components
+                types = uris = suites = components = enabled = ""
+            }
+            /^[[:space:]]*$/ { flush(); next }
+            /^#/ { next }
+            { key = tolower($1); $1 = "" ; sub(/^ +/, "") }
+            key == "types:" { types = $0 } key == "uris:" { uris = $0 }
+            key == "suites:" { suites = $0 } key == "components:" { components = $0 }
+            key == "enabled:" { enabled = tolower($0) }
+            END { flush() }' "$list"
+    done
+}
+
 # Debian's source package, asked through a list of its own so the system's lists stay as they are.
 fetch_source() {
     mkdir -p "$work/lists/partial"
-    echo "deb-src http://deb.debian.org/debian bookworm main" >"$work/sources.list"
+    source_entries | sort -u >"$work/sources.list"
+    [ -s "$work/sources.list" ] || { echo "no bookworm entry in the apt sources" >&2; exit 1; }
     local apt_src=(-o Dir::Etc::SourceList="$work/sources.list" -o Dir::Etc::SourceParts=/nonexistent
                    -o Dir::State::Lists="$work/lists")
     "${sudo[@]}" apt-get "${apt_src[@]}" update -q

@@ -17,8 +17,10 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The layouts are drawn for Arial's metrics; Liberation Sans has them. The xcb platform plugin
-# comes in its own package.
+# comes in its own package, and so does the Wayland one: X11 and every Wayland desktop with
+# XWayland need only the first, so the second is recommended, which apt installs by default.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, qt6-qpa-plugins")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "hardinfo")
 
 if(WIN32)

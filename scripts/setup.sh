@@ -4,10 +4,10 @@ set -euo pipefail
 
 packages=(
     build-essential cmake ninja-build pkg-config
-    qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins
+    qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-wayland
     fonts-liberation2 fontconfig
     clang-format
-    xvfb xauth
+    xvfb xauth weston
     at-spi2-core python3-pyatspi dbus-x11 dbus-daemon
     desktop-file-utils appstream dpkg-dev
     g++-mingw-w64-x86-64-posix

@@ -168,28 +168,32 @@ runtime::Truth frmAbout::GetKeyValue(const qint32 &KeyRoot, const QString &KeyNa
     const qint32 status =
         advapi32->RegQueryValueExA(key.handle, ansi::encode(SubKeyRef).constData(), nullptr, &type,
                                    reinterpret_cast<quint8 *>(buffer.data()), &dataSize);
-    // The whole buffer comes back as text, not just up to a zero.
-    QString dataText = ansi::decode(buffer);
+    // The value's bytes come back as text, and only they: where a character may take several
+    // bytes, the zeros past the value would otherwise end its last character or trail its text.
+    const QByteArray valueBytes = buffer.left(dataSize);
+    QString dataText = ansi::decode(valueBytes);
     if (status != registry::Success) {
         KeyVal.clear();
         return TruthFalse;
     }
 
     // One terminating zero is dropped, never more; a value of size 0 has no last character,
-    // and asking for it is an invalid argument. The size counts bytes: where a character may
-    // take two, it is the count of the characters those bytes make, so that no zero from past
-    // the value trails its text.
-    const qint64 size = ansi::decode(buffer.left(dataSize)).size();
+    // and asking for it is an invalid argument.
+    const qint64 size = dataText.size();
     dataText = text::left(dataText, text::asc(text::mid(dataText, size, 1)) == 0 ? size - 1 : size);
 
     if (type == registry::TypeString) {
         KeyVal = dataText;
     } else if (type == registry::TypeDword) {
-        // Least significant byte first in the data, so the digits are read from the end. The
-        // number keeps this "&h" form.
+        // From the bytes, which are no text: in a code set where a character may take several
+        // bytes, a byte is not always a character of its own. Least significant first, so the
+        // digits are read from the end, less the terminating zero dropped above. The number
+        // keeps this "&h" form.
+        const qsizetype last =
+            valueBytes.endsWith('\0') ? valueBytes.size() - 2 : valueBytes.size() - 1;
         QString number = QStringLiteral("&h");
-        for (qint64 i = dataText.size(); i >= 1; --i)
-            number += text::hexByte(text::asc(text::mid(dataText, i, 1)));
+        for (qsizetype i = last; i >= 0; --i)
+            number += text::hexByte(quint8(valueBytes.at(i)));
         KeyVal = number;
     }
     return TruthTrue;

@@ -2,23 +2,19 @@
 #include "runtime/ansitext.h"
 
 #include <QByteArray>
-#include <QList>
 #include <QString>
 
 namespace runtime::ansi {
 
+// The code set file names are written in, so that a path crosses unchanged in any script.
 QByteArray encode(const QString &text)
 {
-    // By code point, so a character outside the basic plane becomes one '?', not two.
-    QByteArray bytes;
-    for (const uint character : text.toUcs4())
-        bytes.append(character <= 0xff ? char(character) : '?');
-    return bytes;
+    return text.toLocal8Bit();
 }
 
 QString decode(const QByteArray &bytes)
 {
-    return QString::fromLatin1(bytes);
+    return QString::fromLocal8Bit(bytes);
 }
 
 } // namespace runtime::ansi

@@ -4,11 +4,12 @@
 class QByteArray;
 class QString;
 
-// Text handed to or taken from system libraries is 8-bit in the ANSI code page, one character
-// per byte. Where no such code page exists that is Latin-1.
+// Text handed to or taken from system libraries is 8-bit in the system's code set: the ANSI
+// code page on Windows, elsewhere the locale's, which for Qt is UTF-8 and is also how file
+// names are written. A character may take more than one byte.
 namespace runtime::ansi {
 
-// Characters the code page lacks become '?'.
+// On Windows, characters the code page lacks become '?'.
 QByteArray encode(const QString &text);
 QString decode(const QByteArray &bytes);
 

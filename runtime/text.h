@@ -13,7 +13,7 @@ namespace runtime::text {
 QString mid(const QString &text, qint64 start, qint64 length);
 QString left(const QString &text, qint64 length);
 
-// The code of the first character in the ANSI code page, the byte it crosses as.
+// The code of the first character in the system's code set: the first byte it crosses as.
 int asc(const QString &text);
 
 // Two upper-case hexadecimal digits.

@@ -48,8 +48,8 @@ void TestGetKeyValue::readsValues_data()
         << reg::TypeString << QByteArray(1024, 'x') + '\0' << false << "";
     QTest::newRow("1024 characters, no zero")
         << reg::TypeString << QByteArray(1024, 'x') << true << QString(1024, 'x');
-    QTest::newRow("Latin-1 text") << reg::TypeString << QByteArray("caf\xe9\0", 5) << true
-                                  << QString::fromUtf8("café");
+    QTest::newRow("text beyond ASCII")
+        << reg::TypeString << QByteArray("caf\xc3\xa9\0", 6) << true << QString::fromUtf8("café");
     QTest::newRow("number 261") << reg::TypeDword << QByteArray("\x05\x01\0\0", 4) << true
                                 << "&h000105";
     QTest::newRow("number with all four bytes")

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "runtime/ansitext.h"
 #include "runtime/memoryregistry.h"
 #include "runtime/registryconstants.h"
 
@@ -28,7 +29,9 @@ runtime::MemoryRegistry sampleRegistry()
     registry.setValue(LocalMachine, msinfoKey, "", TypeString, terminated("msinfo"));
     registry.setValue(LocalMachine, msinfoKey, "PATH", TypeString, terminated("C:\\msinfo32.exe"));
     registry.setValue(CurrentUser, "", "", TypeString, terminated("current user"));
-    registry.setValue(CurrentUser, "Software\\Caf\xe9", "", TypeString, terminated("cafe"));
+    registry.setValue(CurrentUser,
+                      "Software\\" + runtime::ansi::encode(QStringLiteral("Caf\u00e9")), "",
+                      TypeString, terminated("cafe"));
     registry.createKey(CurrentUser, "Software\\Empty");
     registry.setValue(CurrentUser, dicemereKey, "", TypeString, terminated("dicemere"));
     registry.setValue(CurrentUser, dicemereKey, "Terminated", TypeString, terminated("dice"));
@@ -108,8 +111,8 @@ void TestRegistry::openKey_data()
         << LocalMachine << none << QByteArray("software\\MICROSOFT\\shared tools\\MsInfo")
         << KeyRead << Success << terminated("msinfo");
     QTest::newRow("accented name in other case")
-        << CurrentUser << none << QByteArray("SOFTWARE\\CAF\xc9") << KeyRead << Success
-        << terminated("cafe");
+        << CurrentUser << none << "SOFTWARE\\" + runtime::ansi::encode(QStringLiteral("CAF\u00c9"))
+        << KeyRead << Success << terminated("cafe");
     QTest::newRow("trailing backslash")
         << LocalMachine << none << msinfoKey + '\\' << KeyRead << Success << terminated("msinfo");
     QTest::newRow("leading backslash")

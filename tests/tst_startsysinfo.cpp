@@ -6,6 +6,7 @@
 #include "runtime/registryconstants.h"
 #include "runtime/runtime.h"
 
+#include <optional>
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QDir>
@@ -113,7 +114,9 @@ void TestStartSysInfo::findsAndStartsTheTool_data()
     // Each row: what value 1 (the tool's path) and value 2 (its folder) hold, and which tool
     // must run: "path", "folder" or none (then the message shows).
     QTest::addColumn<QString>("toolName");
-    QTest::addColumn<QString>("pathValue"); // "tool", "missing", "expandable", "empty" or ""
+    // "tool", "missing", "expandable", "empty", "" or "search path": none, but the system's
+    // registry, which finds the tool on the search path
+    QTest::addColumn<QString>("pathValue");
     QTest::addColumn<QString>("folderValue"); // "with tool", "without tool", "with a folder" or ""
     QTest::addColumn<QString>("starts");
     QTest::newRow("value 1 names the tool") << "tool"
@@ -153,6 +156,10 @@ void TestStartSysInfo::findsAndStartsTheTool_data()
         << "tool"
         << ""
         << "path";
+    QTest::newRow("found in folders of any script, beside a look-alike")
+        << QStringLiteral("\u043f\u0443\u0442\u044c/\U0001F3B2/hardinfo") << "search path"
+        << ""
+        << "path";
 }
 
 void TestStartSysInfo::findsAndStartsTheTool()
@@ -176,19 +183,29 @@ void TestStartSysInfo::findsAndStartsTheTool()
     runtime::MemoryRegistry registry;
     if (pathValue == "tool")
         registry.setValue(reg::LocalMachine, PathKey, "PATH", reg::TypeString,
-                          tool.toLatin1() + '\0');
+                          QFile::encodeName(tool) + '\0');
     else if (pathValue == "missing")
         registry.setValue(reg::LocalMachine, PathKey, "PATH", reg::TypeString,
-                          root.filePath("nothing here").toLatin1() + '\0');
+                          QFile::encodeName(root.filePath("nothing here")) + '\0');
     else if (pathValue == "expandable")
         registry.setValue(reg::LocalMachine, PathKey, "PATH", reg::TypeExpandString,
-                          tool.toLatin1() + '\0');
+                          QFile::encodeName(tool) + '\0');
     else if (pathValue == "empty")
         registry.setValue(reg::LocalMachine, PathKey, "PATH", reg::TypeString, {});
     if (!folderValue.isEmpty())
         registry.setValue(reg::LocalMachine, LocationKey, "MSINFO", reg::TypeString,
-                          folder.toLatin1() + '\0');
-    InstalledRegistry installed(registry);
+                          QFile::encodeName(folder) + '\0');
+    std::optional<InstalledRegistry> installed;
+    QString decoy;
+    const QByteArray searchPath = qgetenv("PATH");
+    const auto restorePath = qScopeGuard([searchPath] { qputenv("PATH", searchPath); });
+    if (pathValue == "search path") {
+        // Where the folders' names read through Latin-1 would lead.
+        decoy = installTool(root.filePath(QString(4, u'?') + "/?/hardinfo"));
+        qputenv("PATH", QFile::encodeName(QFileInfo(tool).absolutePath()));
+    } else {
+        installed.emplace(registry);
+    }
 
     const auto restore =
         qScopeGuard([previous = QDir::currentPath()] { QDir::setCurrent(previous); });
@@ -209,6 +226,8 @@ void TestStartSysInfo::findsAndStartsTheTool()
     QCOMPARE(recordedRuns(tool), starts == "path" ? 2 : 0);
     if (!folderTool.isEmpty())
         QCOMPARE(recordedRuns(folderTool), starts == "folder" ? 2 : 0);
+    if (!decoy.isEmpty())
+        QCOMPARE(recordedRuns(decoy), 0);
     QCOMPARE(dismisser.texts, (starts.isEmpty() ? QStringList {Message, Message} : QStringList()));
     for (const QString &title : std::as_const(dismisser.titles))
         QCOMPARE(title, QStringLiteral("Dicemere"));

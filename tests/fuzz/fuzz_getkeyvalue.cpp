@@ -27,7 +27,8 @@ constexpr RegistryHandle Roots[] = {reg::ClassesRoot, reg::CurrentUser, reg::Loc
                                     reg::Users, reg::CurrentConfig};
 constexpr quint32 Types[] = {reg::TypeString, reg::TypeExpandString, reg::TypeBinary,
                              reg::TypeDword, reg::TypeMultiString};
-// Few letters, so that names meet often; each comes in both cases, one of them beyond ASCII.
+// Few letters, so that names meet often; each comes in both cases. The pair beyond ASCII is no
+// text in UTF-8: both read as the replacement character, so they meet as well.
 constexpr char Letters[] = {'a', 'A', 'b', 'B', '\xe9', '\xc9'};
 
 char otherCase(char letter)
@@ -189,7 +190,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *bytes, size_t size)
     std::optional<std::pair<runtime::Truth, QString>> got;
     try {
         const runtime::Truth read = about::frmAbout::instance().GetKeyValue(
-            qint32(quint32(root)), QString::fromLatin1(lookupKey), QString::fromLatin1(value),
+            qint32(quint32(root)), runtime::ansi::decode(lookupKey), runtime::ansi::decode(value),
             text);
         got = std::pair {read, text};
     } catch (const runtime::Error &e) {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "about/frmaboutlayout.h"
 
+#include "about/clockpicture.h"
+
 namespace about {
 
 using runtime::ControlKind;
@@ -21,7 +23,7 @@ const runtime::WindowDesign frmAboutWindow = {
 const std::array<runtime::ControlDesign, 9> frmAboutControls = {{
     {.kind = ControlKind::PictureBox, .name = "picIcon",
      .left = 240, .top = 240, .width = 540, .height = 540, .tabIndex = 1,
-     .picture = ":/dicemere/pictures/clock-32.png", .accessibleName = "Clock"},
+     .picture = &clockPicture, .accessibleName = "Clock"},
     {.kind = ControlKind::Label, .name = "lblTitle",
      .left = 1050, .top = 240, .width = 3885, .height = 480, .tabIndex = 5,
      .caption = "Application Title", .colour = TextColour::Black},

@@ -41,12 +41,6 @@ QWidget *createLabel(const ControlDesign &row, QWidget *container)
     return label;
 }
 
-QWidget *createPictureBox(const ControlDesign &row, QWidget *container)
-{
-    const QPixmap picture = row.picture ? QPixmap(QString::fromUtf8(row.picture)) : QPixmap();
-    return new PictureBox(picture, container);
-}
-
 QWidget *createButton(const ControlDesign &row, QWidget *container)
 {
     auto *button = new QPushButton(caption(row), container);
@@ -92,7 +86,7 @@ QWidget *createWidget(const ControlDesign &row, QWidget *container)
     case ControlKind::Slider:
         return createSlider(row, container);
     case ControlKind::PictureBox:
-        return createPictureBox(row, container);
+        return new PictureBox(row.picture, container);
     case ControlKind::Line:
         return createLine(row, container);
     case ControlKind::Timer:

@@ -4,6 +4,8 @@
 #include <QColor>
 #include <qnamespace.h>
 
+class QImage;
+
 namespace runtime {
 
 // Layouts are written in twips, 1/1440 inch: 15 twips make one pixel at 96 dpi, and Qt's
@@ -34,6 +36,9 @@ struct SliderDesign
     int largeChange = 5;
     int tickFrequency = 1;
 };
+
+// Draws a picture for a device pixel ratio, so that it is drawn afresh for each scale.
+using PictureDrawing = QImage (*)(qreal devicePixelRatio);
 
 struct LineDesign
 {
@@ -66,7 +71,7 @@ struct ControlDesign
     SliderDesign slider = {};
     int interval = 0; // timer, ms
     bool enabled = true;
-    const char *picture = nullptr; // resource path
+    PictureDrawing picture = nullptr;
     LineDesign line = {};
     // For assistive tools, where the caption does not say it or there is none.
     const char *accessibleName = nullptr;

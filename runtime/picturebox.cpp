@@ -5,20 +5,26 @@
 
 namespace runtime {
 
-PictureBox::PictureBox(const QPixmap &picture, QWidget *parent)
+PictureBox::PictureBox(PictureDrawing drawing, QWidget *parent)
     : QFrame(parent)
-    , m_picture(picture)
+    , m_drawing(drawing)
 {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
     setLineWidth(2);
+}
+
+QImage PictureBox::picture() const
+{
+    if (m_drawing && (m_picture.isNull() || m_picture.devicePixelRatio() != devicePixelRatioF()))
+        m_picture = m_drawing(devicePixelRatioF());
+    return m_picture;
 }
 
 void PictureBox::paintEvent(QPaintEvent *event)
 {
     QFrame::paintEvent(event);
     QPainter painter(this);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter.drawPixmap(contentsRect().topLeft(), m_picture);
+    painter.drawImage(contentsRect().topLeft(), picture());
 }
 
 } // namespace runtime

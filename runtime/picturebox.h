@@ -1,27 +1,32 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "runtime/layout.h"
+
 #include <QFrame>
-#include <QPixmap>
+#include <QImage>
 
 namespace runtime {
 
-// A picture at its natural size in a sunken border. On a scaled screen its pixels grow whole,
-// never smoothed, so a small icon stays sharp.
+// A picture at its natural size in a sunken border, drawn for the screen's pixel ratio: on a
+// scaled screen its pixels are its own, never an image blown up.
 class PictureBox : public QFrame
 {
     Q_OBJECT
 
 public:
-    PictureBox(const QPixmap &picture, QWidget *parent);
+    PictureBox(PictureDrawing drawing, QWidget *parent);
 
-    const QPixmap &picture() const { return m_picture; }
+    // The picture as drawn for this widget's screen; none when there is no drawing.
+    QImage picture() const;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    QPixmap m_picture;
+    PictureDrawing m_drawing;
+    // The last picture drawn, kept while the pixel ratio stays.
+    mutable QImage m_picture;
 };
 
 } // namespace runtime

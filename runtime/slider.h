@@ -3,6 +3,9 @@
 
 #include <QSlider>
 
+class QStyleOptionSlider;
+class QStylePainter;
+
 namespace runtime {
 
 // The pause slider: a horizontal QSlider with a tick at every position. Its design values are
@@ -24,6 +27,12 @@ public:
 
 Q_SIGNALS:
     void Change();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    void paintTicks(QStylePainter &painter, QStyleOptionSlider &option) const;
 };
 
 } // namespace runtime

@@ -8,6 +8,10 @@ namespace runtime {
 
 QString localPath(const QString &platformPath)
 {
+    // A replacement character stands for bytes that were no text in the system's code set:
+    // written back, it would name another file, so such a path names none.
+    if (platformPath.contains(QChar::ReplacementCharacter))
+        return {};
     QString path = platformPath;
     return path.replace(u'\\', QDir::separator());
 }

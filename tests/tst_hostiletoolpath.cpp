@@ -172,8 +172,8 @@ void TestHostileToolPath::startsTheNamedFileOrNothing_data()
     QTest::newRow("only a zero") << z << tool << none << none;
     QTest::newRow("accented name") << "%ROOT%/caf\xc3\xa9 tool" + z
                                    << QStringList {"caf\u00e9 tool"} << none << "caf\u00e9 tool";
-    QTest::newRow("Latin-1 byte only on disk")
-        << "%ROOT%/caf\xe9" + z << QStringList() << "raw name" << none;
+    QTest::newRow("byte no text in UTF-8, on disk and as a replacement look-alike")
+        << "%ROOT%/caf\xe9" + z << QStringList {"caf\ufffd"} << "raw name" << none;
     QTest::newRow("relative to the working folder")
         << "sub/tool" + z << QStringList {"sub/tool"} << none << "sub/tool";
     QTest::newRow("bare name, also on the search path") << "tool" + z << tool << "search path"

@@ -114,8 +114,7 @@ void TestStartSysInfo::findsAndStartsTheTool_data()
     // Each row: what value 1 (the tool's path) and value 2 (its folder) hold, and which tool
     // must run: "path", "folder" or none (then the message shows).
     QTest::addColumn<QString>("toolName");
-    // "tool", "missing", "expandable", "empty", "" or "search path": none, but the system's
-    // registry, which finds the tool on the search path
+    // "tool", "missing", "expandable", "empty", "" or "search path" (the system's registry)
     QTest::addColumn<QString>("pathValue");
     QTest::addColumn<QString>("folderValue"); // "with tool", "without tool", "with a folder" or ""
     QTest::addColumn<QString>("starts");

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "about/frmabout.h"
 #include "installedregistry.h"
+#include "runtime/ansitext.h"
 #include "runtime/error.h"
 #include "runtime/memoryregistry.h"
 #include "runtime/registryconstants.h"
@@ -49,7 +50,8 @@ void TestGetKeyValue::readsValues_data()
     QTest::newRow("1024 characters, no zero")
         << reg::TypeString << QByteArray(1024, 'x') << true << QString(1024, 'x');
     QTest::newRow("text beyond ASCII")
-        << reg::TypeString << QByteArray("caf\xc3\xa9\0", 6) << true << QString::fromUtf8("café");
+        << reg::TypeString << runtime::ansi::encode(QStringLiteral("caf\u00e9")) + '\0' << true
+        << QStringLiteral("caf\u00e9");
     QTest::newRow("number 261") << reg::TypeDword << QByteArray("\x05\x01\0\0", 4) << true
                                 << "&h000105";
     QTest::newRow("number with all four bytes")

@@ -8,7 +8,6 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
-#include <QSlider>
 #include <QTest>
 
 class TestHighDpi : public QObject
@@ -71,12 +70,11 @@ void TestHighDpi::ticksAlike()
 {
     roller::Form1 form;
     form.Show();
-    const QImage slider = form.findChild<QSlider *>("sldInterval")->grab().toImage();
+    const QImage slider = form.findChild<QWidget *>("sldInterval")->grab().toImage();
     // The lowest row across all 16 ticks: one width, spaced within a pixel of each other.
     QList<int> starts, widths;
     for (int y = slider.height() - 1; y >= 0 && starts.size() < 16; --y) {
-        starts.clear();
-        widths.clear();
+        starts.clear(), widths.clear();
         for (int x = 1; x < slider.width(); ++x) {
             const QRgb background = slider.pixel(0, y);
             if (slider.pixel(x, y) != background && slider.pixel(x - 1, y) == background)

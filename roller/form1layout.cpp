@@ -23,7 +23,7 @@ static_assert(sizeof(pauseScale) - 1 == 66);
 const std::array<runtime::ControlDesign, 16> form1Controls = {{
     {.kind = ControlKind::Frame, .name = "frmResult",
      .left = 120, .top = 120, .width = 2055, .height = 1335, .tabIndex = 0, .caption = "Roll",
-     .description = "The latest roll and the die it was rolled with"},
+     .description = "The latest roll and the die it was rolled with", .showsStatus = true},
     {.kind = ControlKind::Label, .name = "lblRoll", .container = "frmResult",
      .left = 240, .top = 360, .width = 1575, .height = 735, .tabIndex = 10, .caption = "0",
      .alignment = Qt::AlignHCenter | Qt::AlignTop,

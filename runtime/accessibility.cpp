@@ -2,6 +2,7 @@
 #include "runtime/accessibility.h"
 
 #include "runtime/descriptionchange.h"
+#include "runtime/frame.h"
 
 #include <QAccessibleObject>
 #include <QAccessibleWidget>
@@ -42,6 +43,30 @@ private:
     }
 };
 
+// A frame is named by its caption, as Qt names a group box. One that shows the program's state
+// is a status bar: screen readers read a status bar on request (Orca: "present status bar"),
+// caption and content together, and say nothing when its content changes.
+class FrameAccessible : public QAccessibleWidget
+{
+public:
+    explicit FrameAccessible(Frame *frame)
+        : QAccessibleWidget(frame)
+    { }
+
+    QAccessible::Role role() const override
+    {
+        return frame()->showsStatus() ? QAccessible::StatusBar : QAccessible::Grouping;
+    }
+    QString text(QAccessible::Text t) const override
+    {
+        const QString text = QAccessibleWidget::text(t);
+        return t == QAccessible::Name && text.isEmpty() ? frame()->title() : text;
+    }
+
+private:
+    Frame *frame() const { return static_cast<Frame *>(widget()); }
+};
+
 QAccessibleInterface *accessibleFor(const QString &className, QObject *object)
 {
     if (className == QLatin1StringView("runtime::Application"))
@@ -53,6 +78,8 @@ QAccessibleInterface *accessibleFor(const QString &className, QObject *object)
         const bool dialog = widget->windowType() == Qt::Dialog;
         return new QAccessibleWidget(widget, dialog ? QAccessible::Dialog : QAccessible::Window);
     }
+    if (className == QLatin1StringView("runtime::Frame"))
+        return new FrameAccessible(static_cast<Frame *>(widget));
     if (className == QLatin1StringView("runtime::PictureBox"))
         return new QAccessibleWidget(widget, QAccessible::Graphic);
     if (className == QLatin1StringView("runtime::LineControl"))

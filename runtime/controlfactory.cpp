@@ -41,6 +41,13 @@ QWidget *createLabel(const ControlDesign &row, QWidget *container)
     return label;
 }
 
+QWidget *createFrame(const ControlDesign &row, QWidget *container)
+{
+    auto *frame = new Frame(caption(row), container);
+    frame->setShowsStatus(row.showsStatus);
+    return frame;
+}
+
 QWidget *createButton(const ControlDesign &row, QWidget *container)
 {
     auto *button = new QPushButton(caption(row), container);
@@ -78,7 +85,7 @@ QWidget *createWidget(const ControlDesign &row, QWidget *container)
 {
     switch (row.kind) {
     case ControlKind::Frame:
-        return new Frame(caption(row), container);
+        return createFrame(row, container);
     case ControlKind::Label:
         return createLabel(row, container);
     case ControlKind::Button:

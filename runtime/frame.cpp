@@ -27,8 +27,12 @@ QBrush backgroundOf(const QWidget *widget)
 } // namespace
 
 Frame::Frame(const QString &caption, QWidget *parent)
-    : QGroupBox(caption, parent)
-{ }
+    : QGroupBox(parent)
+{
+    // Titled here, not by QGroupBox's constructor: a screen reader that is already listening
+    // would otherwise take the accessible interface of a plain group box for this frame.
+    setTitle(caption);
+}
 
 void Frame::paintEvent(QPaintEvent *event)
 {

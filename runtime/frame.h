@@ -12,12 +12,16 @@ namespace runtime {
 // each such repaint however small. Where the frame lies on nothing but its window's background,
 // it keeps that background with the box drawn on it, caption left out, and copies from there
 // for repaints that miss the caption: the same drawing on the same pixels, done once.
+// A frame that shows the program's state says so to assistive tools, which read it on request.
 class Frame : public QGroupBox
 {
     Q_OBJECT
 
 public:
     explicit Frame(const QString &caption, QWidget *parent = nullptr);
+
+    bool showsStatus() const { return m_showsStatus; }
+    void setShowsStatus(bool showsStatus) { m_showsStatus = showsStatus; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -34,6 +38,7 @@ private:
     QBrush m_drawnBackground;
     qreal m_drawnRatio = 0;
     QRect m_caption;
+    bool m_showsStatus = false;
 };
 
 } // namespace runtime

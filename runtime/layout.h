@@ -76,6 +76,7 @@ struct ControlDesign
     // For assistive tools, where the caption does not say it or there is none.
     const char *accessibleName = nullptr;
     const char *description = nullptr;
+    bool showsStatus = false; // a frame around the program's state, read as a status bar
 };
 
 struct WindowDesign

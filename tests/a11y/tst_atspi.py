@@ -76,7 +76,8 @@ if app is None:
 # The main window: a frame whose children are the controls, named as on screen.
 main = wait_for(lambda: find(app, "frame", "Dicemere"), 10)
 check(main is not None, "the main window is a frame named Dicemere")
-frame = find(main, "panel")
+# The frame is a status bar, which Orca reads on request, caption and roll together.
+frame = find(main, "status bar")
 label = find(frame, "label")
 check(frame.name in ("Roll", "Roll: d20"), "the frame carries its caption")
 check(label.description == "Latest roll", "the roll label says what it shows")

@@ -3,7 +3,7 @@
 
 namespace runtime {
 
-// Qt's own event carries the change to this platform's assistive tools.
+// Qt's own event carries the changed description, text and all, to assistive tools.
 void announceDescription(QWidget *, const QString &) { }
 
 } // namespace runtime

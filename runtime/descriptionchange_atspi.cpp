@@ -7,17 +7,29 @@
 #include <QDBusVariant>
 #include <QVariantMap>
 #include <QWidget>
+#include <utility>
 
 namespace runtime {
 
 // Qt 6.4's AT-SPI bridge sends a changed description with the object itself where the new text
 // belongs, so a screen reader has nothing to say. The same event, with the text, goes out here
-// on the bridge's own connection, to the object's path on the accessibility bus.
+// on the bridge's own connection, to the object's path on the accessibility bus. Both the
+// connection's name and the path are Qt's own, unpublished: while a screen reader listens the
+// bridge holds that connection, and when it cannot be found here that is said once, not hidden.
 void announceDescription(QWidget *widget, const QString &description)
 {
+    if (!QAccessible::isActive())
+        return;
     const QDBusConnection bus(QStringLiteral("a11y"));
+    if (!bus.isConnected()) {
+        static bool told = false;
+        if (!std::exchange(told, true))
+            qWarning("Dicemere: Qt's accessibility connection was not found; screen readers "
+                     "will not hear changed descriptions");
+        return;
+    }
     QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(widget);
-    if (!bus.isConnected() || !accessible)
+    if (!accessible)
         return;
     const QString path = QStringLiteral("/org/a11y/atspi/accessible/")
         + QString::number(QAccessible::uniqueId(accessible));

@@ -99,7 +99,7 @@ def listen(event):
     if event.type.startswith("object:property-change:accessible-name"):
         names.append(event.source)
     else:
-        descriptions.append(event.source)
+        descriptions.append((event.source, event.any_data))
 
 
 pyatspi.Registry.registerEventListener(listen, "object:property-change:accessible-name",
@@ -118,13 +118,15 @@ check(wait_for(lambda: frame.name == "Roll: d6", 3), "the frame names the d6 at 
 check(1 <= (roll_of(label) or 0) <= 6, "the roll is one of the d6's")
 check(wait_for(lambda: find(main, "push button", "d6").description == "Roll: d6", 1),
       "the die buttons tell the die now rolled")
+check(wait_for(lambda: (find(main, "push button", "d6"), "Roll: d6") in descriptions, 1),
+      "the description's change carries the new text")
 check(any(source == frame for source in names), "the frame's change is reported")
 
 # The slider moved through its value sets the pause: said in words, and heard in the cadence.
 slider.queryValue().currentValue = 1
 check(wait_for(lambda: slider.description == "0.125 seconds between rolls", 2),
       "the slider says the new pause in words")
-check(any(source == slider for source in descriptions), "the pause's change is reported")
+check((slider, "0.125 seconds between rolls") in descriptions, "the pause's change is reported")
 count = len(names)
 wait_for(lambda: False, 1.2)
 rolls = sum(1 for source in names[count:] if source == label)

@@ -46,12 +46,13 @@ const std::array<runtime::ControlDesign, 9> frmAboutControls = {{
     {.kind = ControlKind::Button, .name = "cmdSysInfo",
      .left = 4260, .top = 3075, .width = 1245, .height = 345, .tabIndex = 2,
      .caption = "&System Info...", .description = "Starts the system-information tool"},
-    // An etched separator: a gray line with a white one of double width just below it.
-    {.kind = ControlKind::Line, .name = "Line1", .index = 1,
+    // An etched separator: a gray line with a white one of double width just below it, members
+    // 1 and 0 of the control group Line1.
+    {.kind = ControlKind::Line, .name = "Line1",
      .line = {.x1 = 90, .y1 = 2445, .x2 = 5654, .y2 = 2445, .colour = qRgb(128, 128, 128),
               .widthPixels = 1},
      .accessibleName = "Separator"},
-    {.kind = ControlKind::Line, .name = "Line1", .index = 0,
+    {.kind = ControlKind::Line, .name = "Line1",
      .line = {.x1 = 105, .y1 = 2460, .x2 = 5654, .y2 = 2460, .colour = qRgb(255, 255, 255),
               .widthPixels = 2},
      .accessibleName = "Separator"},

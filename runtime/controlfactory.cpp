@@ -109,8 +109,6 @@ QObject *createControl(const ControlDesign &row, QWidget *container)
     QObject *control =
         row.kind == ControlKind::Timer ? createTimer(row, container) : createWidget(row, container);
     control->setObjectName(QString::fromLatin1(row.name));
-    if (row.index >= 0)
-        control->setProperty("Index", row.index);
     auto *widget = qobject_cast<QWidget *>(control);
     if (!widget)
         return control;

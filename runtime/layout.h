@@ -55,7 +55,6 @@ struct ControlDesign
 {
     ControlKind kind;
     const char *name;
-    int index = -1; // member of a control group when not -1
     const char *container = nullptr; // the window's client area when null
     int left = 0;
     int top = 0;

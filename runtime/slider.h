@@ -8,19 +8,14 @@ class QStylePainter;
 
 namespace runtime {
 
-// The pause slider: a horizontal QSlider with a tick at every position. Its design values are
-// properties under the names the layout tables use, so a window reads Value by name at run
-// time. Change is raised whenever the position ends up somewhere new: at once for keys and
-// clicks on the track, and for a drag only when the thumb is let go.
+// The pause slider: a horizontal QSlider with a tick at every position. Its position is the
+// property Value, so a window reads it by name at run time. Change is raised whenever the position
+// ends up somewhere new: at once for keys and clicks on the track, and for a drag only when the
+// thumb is let go.
 class Slider : public QSlider
 {
     Q_OBJECT
     Q_PROPERTY(int Value READ value WRITE setValue NOTIFY Change)
-    Q_PROPERTY(int Min READ minimum WRITE setMinimum)
-    Q_PROPERTY(int Max READ maximum WRITE setMaximum)
-    Q_PROPERTY(int SmallChange READ singleStep WRITE setSingleStep)
-    Q_PROPERTY(int LargeChange READ pageStep WRITE setPageStep)
-    Q_PROPERTY(int TickFrequency READ tickInterval WRITE setTickInterval)
 
 public:
     explicit Slider(QWidget *parent = nullptr);

@@ -5,21 +5,17 @@
 
 namespace runtime {
 
-// The timer control: a precise QTimer that runs while Enabled and its Interval is above 0, and
+// The timer control: a precise QTimer that runs while enabled and its interval is above 0, and
 // keeps in Tag whatever text the window puts there. The window sets the pause through
-// changeInterval (the Interval property), which restarts the countdown and holds the timer
-// still at 0 instead of letting it fire at every turn of the event loop.
+// changeInterval, which restarts the countdown and holds the timer still at 0 instead of letting
+// it fire at every turn of the event loop.
 class Timer : public QTimer
 {
     Q_OBJECT
-    Q_PROPERTY(bool Enabled READ Enabled WRITE setEnabled)
-    Q_PROPERTY(int Interval READ interval WRITE changeInterval)
-    Q_PROPERTY(QString Tag READ Tag WRITE setTag)
 
 public:
     explicit Timer(QObject *parent = nullptr);
 
-    bool Enabled() const { return m_enabled; }
     void setEnabled(bool enabled);
 
     // A negative pause is a control failure.

@@ -255,11 +255,6 @@ void TestForm1::everyControlIsNamedForAssistiveTools()
         if (row.kind == runtime::ControlKind::Button || row.kind == runtime::ControlKind::Slider)
             QVERIFY2(!accessible->text(QAccessible::Description).isEmpty(), row.name);
     }
-    auto *slider = find<runtime::Slider>("sldInterval");
-    slider->setValue(1);
-    QCOMPARE(slider->accessibleDescription(), QStringLiteral("0.125 seconds between rolls"));
-    slider->setValue(8);
-    QCOMPARE(slider->accessibleDescription(), QStringLiteral("1 second between rolls"));
 }
 
 void TestForm1::startsWithDesignCaptionsAndTheD20()
@@ -402,19 +397,35 @@ void TestForm1::sliderSetsThePause_data()
 {
     QTest::addColumn<int>("position");
     QTest::addColumn<int>("pause");
-    QTest::newRow("left end") << 1 << 125;
-    QTest::newRow("one second") << 8 << 1000;
-    QTest::newRow("right end") << 16 << 2000;
+    QTest::addColumn<QString>("words");
+    QTest::newRow("1") << 1 << 125 << "0.125 seconds between rolls";
+    QTest::newRow("2") << 2 << 250 << "0.25 seconds between rolls";
+    QTest::newRow("3") << 3 << 375 << "0.375 seconds between rolls";
+    QTest::newRow("4") << 4 << 500 << "0.5 seconds between rolls";
+    QTest::newRow("5") << 5 << 625 << "0.625 seconds between rolls";
+    QTest::newRow("6") << 6 << 750 << "0.75 seconds between rolls";
+    QTest::newRow("7") << 7 << 875 << "0.875 seconds between rolls";
+    QTest::newRow("8") << 8 << 1000 << "1 second between rolls";
+    QTest::newRow("9") << 9 << 1125 << "1.125 seconds between rolls";
+    QTest::newRow("10") << 10 << 1250 << "1.25 seconds between rolls";
+    QTest::newRow("11") << 11 << 1375 << "1.375 seconds between rolls";
+    QTest::newRow("12") << 12 << 1500 << "1.5 seconds between rolls";
+    QTest::newRow("13") << 13 << 1625 << "1.625 seconds between rolls";
+    QTest::newRow("14") << 14 << 1750 << "1.75 seconds between rolls";
+    QTest::newRow("15") << 15 << 1875 << "1.875 seconds between rolls";
+    QTest::newRow("16") << 16 << 2000 << "2 seconds between rolls";
 }
 
 void TestForm1::sliderSetsThePause()
 {
     QFETCH(int, position);
     QFETCH(int, pause);
+    QFETCH(QString, words);
     auto *slider = find<runtime::Slider>("sldInterval");
     slider->setValue(position == 8 ? 9 : position);
     slider->setValue(position);
     QCOMPARE(find<runtime::Timer>("tmrRoller")->interval(), pause);
+    QCOMPARE(slider->accessibleDescription(), words);
 }
 
 void TestForm1::draggingSetsThePauseOnRelease()

@@ -54,7 +54,7 @@ main = wait_for(lambda: find(app(), "frame", "Dicemere"), 20)
 check(main is not None, "the program starts under weston")
 if main is not None:
     check(size(main) == (492, 123), "the main window's client size is 492x123: %s" % (size(main),))
-    label = find(find(main, "panel"), "label")
+    label = find(find(main, "status bar"), "label")
     first = label.name
     check(wait_for(lambda: label.name != first, 10), "it rolls: %s, then %s" % (first, label.name))
     press(main, "Info")

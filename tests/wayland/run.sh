@@ -26,7 +26,7 @@ dbus-run-session -- bash -c '
     PATH="$XDG_RUNTIME_DIR/bin" WAYLAND_DISPLAY=dicemere-test QT_QPA_PLATFORM=wayland \
         QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$1" &
     app=$!
-    /usr/bin/python3 "$2" "$XDG_RUNTIME_DIR/weston.log"
+    PYTHONPATH="${2%/*}/../a11y" /usr/bin/python3 "$2" "$XDG_RUNTIME_DIR/weston.log"
     status=$?
     kill $app $bus $compositor 2>/dev/null
     exit $status' run "$1" "$(dirname "$0")/tst_wayland.py"

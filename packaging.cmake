@@ -12,6 +12,9 @@ set(CPACK_PACKAGE_INSTALL_DIRECTORY Dicemere)
 set(CPACK_PACKAGE_EXECUTABLES dicemere Dicemere)
 
 set(CPACK_STRIP_FILES ON)
+# Whatever the umask of whoever packs it, the folders a package makes are readable by all.
+set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
+    OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 set(CPACK_VERBATIM_VARIABLES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
@@ -28,9 +31,18 @@ if(WIN32)
     set(CPACK_PACKAGE_FILE_NAME dicemere-${PROJECT_VERSION}-setup)
     # A 64-bit installer for the 64-bit program: it writes the 64-bit registry and Program
     # Files, and with Unicode text it takes a folder of any name. Its uninstaller also takes away
-    # the publisher's key once nothing else is left in it.
+    # the publisher's key once nothing else is left in it. The installer keeps no file times, so
+    # the same files make the same installer, and it carries a version block of its own.
     string(JOIN "\n" CPACK_NSIS_DEFINES
         "Target amd64-unicode"
+        "SetDateSave off"
+        "VIProductVersion ${DICEMERE_WINDOWS_VERSION}"
+        "VIAddVersionKey ProductName Dicemere"
+        "VIAddVersionKey ProductVersion ${DICEMERE_WINDOWS_VERSION_TEXT}"
+        "VIAddVersionKey FileVersion ${DICEMERE_WINDOWS_VERSION_TEXT}"
+        "VIAddVersionKey FileDescription \"Dicemere setup\""
+        "VIAddVersionKey CompanyName \"${CPACK_PACKAGE_VENDOR}\""
+        "VIAddVersionKey LegalCopyright GPL-3.0-or-later"
         "Function un.onUninstSuccess"
         "    DeleteRegKey /ifempty SHCTX \"Software\\${CPACK_PACKAGE_VENDOR}\""
         "FunctionEnd")

@@ -10,7 +10,7 @@ endif()
 
 set(rc_object ${BINARY_DIR}/dicemere_rc.o)
 execute_process(
-    COMMAND ${WINDRES} ${SOURCE_DIR}/resources/windows/dicemere.rc -O coff -o ${rc_object}
+    COMMAND ${WINDRES} ${BINARY_DIR}/resources/dicemere.rc -O coff -o ${rc_object}
     RESULT_VARIABLE status)
 if(NOT status EQUAL 0)
     message(FATAL_ERROR "the resource script does not compile")

@@ -122,7 +122,7 @@ void TestFrmAbout::reloadingSetsCaptionsAfresh()
     clickInfo();
     QCOMPARE(frmAbout::instance().windowTitle(), QStringLiteral("About Dicemere"));
     QCOMPARE(find<QLabel>("lblTitle")->text(), QStringLiteral("Dicemere"));
-    QCOMPARE(find<QLabel>("lblVersion")->text(), QStringLiteral("Version 1.0.0"));
+    QCOMPARE(find<QLabel>("lblVersion")->text(), QStringLiteral("Version " DICEMERE_VERSION));
     QCOMPARE(aboutWindows().size(), 1);
 }
 

@@ -4,9 +4,10 @@
 # Programs entry it adds, the program started from its shortcut showing its main window, a second
 # install over the first, and an uninstall that takes away everything the installs added. The
 # prefix is made anew for each run, so nothing of an earlier run counts.
-# Arguments: cpack, the build folder, wine64, a work folder. Skipped (77) without a display.
+# Arguments: cpack, the build folder, wine64, a work folder, the project's version. Skipped (77)
+# without a display.
 set -euo pipefail
-cpack=$1 build=$2 wine=$3 work=$4
+cpack=$1 build=$2 wine=$3 work=$4 version=$5
 
 if [ -z "${DISPLAY:-}" ] || ! command -v xwininfo >/dev/null; then
     echo "skipped: the program's window needs an X display and xwininfo (xvfb-run, x11-utils)"
@@ -53,7 +54,7 @@ install() {
     [ -f "$installed/Uninstall.exe" ] || fail "no uninstaller in $installed"
     [ -f "$menu/Dicemere.lnk" ] || fail "no Start-menu shortcut"
     [ "$(registryValue DisplayName)" = Dicemere ] || fail "Add/Remove Programs: no name"
-    [ "$(registryValue DisplayVersion)" = 1.0.0 ] || fail "Add/Remove Programs: no version"
+    [ "$(registryValue DisplayVersion)" = "$version" ] || fail "Add/Remove Programs: no version"
     [ "$(registryValue DisplayIcon)" = "C:\\$folder\\bin\\dicemere.exe" ] \
         || fail "Add/Remove Programs: no icon"
 }

@@ -60,10 +60,8 @@ void TestExecutable::versionBlock_data()
     QTest::addColumn<QString>("value");
     QTest::newRow("product name") << "ProductName"
                                   << "Dicemere";
-    QTest::newRow("product version") << "ProductVersion"
-                                     << "1.00";
-    QTest::newRow("file version") << "FileVersion"
-                                  << "1.00";
+    QTest::newRow("product version") << "ProductVersion" << DICEMERE_WINDOWS_VERSION_TEXT;
+    QTest::newRow("file version") << "FileVersion" << DICEMERE_WINDOWS_VERSION_TEXT;
     QTest::newRow("file name") << "OriginalFilename"
                                << "dicemere.exe";
 }
@@ -90,10 +88,11 @@ void TestExecutable::versionNumbers()
     UINT length = 0;
     QVERIFY(VerQueryValueW(block.constData(), L"\\", &found, &length));
     const auto *fixed = static_cast<const VS_FIXEDFILEINFO *>(found);
-    QCOMPARE(fixed->dwFileVersionMS, DWORD(0x00010000));
-    QCOMPARE(fixed->dwFileVersionLS, DWORD(0));
-    QCOMPARE(fixed->dwProductVersionMS, DWORD(0x00010000));
-    QCOMPARE(fixed->dwProductVersionLS, DWORD(0));
+    const DWORD version[] = {DICEMERE_WINDOWS_VERSION_NUMBERS};
+    QCOMPARE(fixed->dwFileVersionMS, DWORD(version[0] << 16 | version[1]));
+    QCOMPARE(fixed->dwFileVersionLS, DWORD(version[2] << 16 | version[3]));
+    QCOMPARE(fixed->dwProductVersionMS, fixed->dwFileVersionMS);
+    QCOMPARE(fixed->dwProductVersionLS, fixed->dwFileVersionLS);
 }
 
 void TestExecutable::icon()

@@ -102,12 +102,15 @@ release() {
 # diffoscope says what. Each file is also searched for the folders it was built in.
 compare() {
     local a=$1 b=$2 work=$3 status=0 name where
-    for name in $( (ls "$a"; ls "$b") | sort -u); do
+    # The list of sums last: where a file differs, its sum differs too.
+    for name in $( (ls "$a"; ls "$b") | grep -vx SHA256SUMS | LC_ALL=C sort -u) SHA256SUMS; do
         if [ ! -f "$a/$name" ] || [ ! -f "$b/$name" ]; then
             echo "DIFFERS: $name is in one release only"
             status=1
         elif ! where=$(cmp -- "$a/$name" "$b/$name"); then
-            echo "DIFFERS: $name, first at ${where#* differ: }"
+            where=${where#* differ: }
+            echo "DIFFERS: $name, first at ${where%%,*} (counted from 1)"
+            need diffoscope-minimal
             diffoscope --text "$work/$name.diffoscope.txt" "$a/$name" "$b/$name" >/dev/null || true
             head -n 60 "$work/$name.diffoscope.txt" 2>/dev/null || true
             status=1
@@ -119,7 +122,7 @@ compare() {
         [ -f "$name" ] && dpkg-deb -R "$name" "$work/unpacked-$(basename "$name")"
     done
     if grep -rlF -e "$work" -e "$qt" "$a" "$work"/unpacked-* 2>/dev/null; then
-        echo "DIFFERS: the files above name a build folder"
+        echo "BUILD FOLDER NAMED: in the files above"
         status=1
     fi
     return $status
@@ -128,7 +131,7 @@ compare() {
 verify() {
     local linux_only=$1 commit work locale
     commit=$(git rev-parse HEAD)
-    need git diffoscope-minimal locales
+    need git
     work=$(mktemp -d /tmp/dicemere-verify.XXXXXX)
     [ -z "$(git status --porcelain --untracked-files=no)" ] \
         || echo "Uncommitted changes are left out: the commit $commit is what is made twice"

@@ -14,6 +14,7 @@
 # (SOURCE_DATE_EPOCH), the time zone, locale and umask are fixed here, and the release presets
 # keep the build folders out of the binaries.
 set -euo pipefail
+caller=$PWD
 cd "$(dirname "$0")/.."
 
 usage() {
@@ -44,6 +45,7 @@ qt_ready() {
 
 release() {
     local linux_only=$1 out=$2
+    [[ $out == /* ]] || out=$caller/$out
     if [ -n "$(git status --porcelain --untracked-files=no)" ]; then
         echo "Uncommitted changes: a release is made from a commit alone" >&2
         exit 1

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "runtime/ansitext.h"
+#include "runtime/codepage.h"
 
 #include <QTest>
 
@@ -11,12 +12,17 @@ private Q_SLOTS:
     void init();
     void crossesInTheLocalesCodeSet_data();
     void crossesInTheLocalesCodeSet();
+    void encodeRules_data();
+    void encodeRules();
 };
+
+Q_DECLARE_METATYPE(runtime::ansi::Missing)
 
 void TestAnsiText::init()
 {
 #ifdef Q_OS_WIN
-    QSKIP("Windows uses the system's code page");
+    if (qstrcmp(QTest::currentTestFunction(), "encodeRules") != 0)
+        QSKIP("Windows uses the system's code page");
 #endif
 }
 
@@ -37,6 +43,35 @@ void TestAnsiText::crossesInTheLocalesCodeSet()
     QFETCH(QByteArray, bytes);
     QCOMPARE(runtime::ansi::encode(text), bytes);
     QCOMPARE(runtime::ansi::decode(bytes), text);
+}
+
+// Flags a code page does not allow make the conversion fail, so the text would cross empty.
+void TestAnsiText::encodeRules_data()
+{
+    using namespace runtime::ansi;
+    QTest::addColumn<quint32>("codePage");
+    QTest::addColumn<quint32>("flags");
+    QTest::addColumn<Missing>("missing");
+    QTest::newRow("Western") << 1252u << NoBestFitChars << Missing::UsedDefaultChar;
+    QTest::newRow("Japanese") << 932u << NoBestFitChars << Missing::UsedDefaultChar;
+    QTest::newRow("UTF-8") << 65001u << ErrInvalidChars << Missing::CallFails;
+    QTest::newRow("GB18030") << 54936u << ErrInvalidChars << Missing::CallFails;
+    QTest::newRow("ISO-2022-JP") << 50220u << 0u << Missing::RoundTripDiffers;
+    QTest::newRow("HZ") << 52936u << 0u << Missing::RoundTripDiffers;
+    QTest::newRow("ISCII, first") << 57002u << 0u << Missing::RoundTripDiffers;
+    QTest::newRow("ISCII, last") << 57011u << 0u << Missing::RoundTripDiffers;
+    QTest::newRow("UTF-7") << 65000u << 0u << Missing::RoundTripDiffers;
+    QTest::newRow("Symbol") << 42u << 0u << Missing::RoundTripDiffers;
+}
+
+void TestAnsiText::encodeRules()
+{
+    QFETCH(quint32, codePage);
+    QFETCH(quint32, flags);
+    QFETCH(runtime::ansi::Missing, missing);
+    const runtime::ansi::EncodeRule rule = runtime::ansi::encodeRule(codePage);
+    QCOMPARE(rule.flags, flags);
+    QCOMPARE(rule.missing, missing);
 }
 
 QTEST_GUILESS_MAIN(TestAnsiText)

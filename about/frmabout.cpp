@@ -33,7 +33,6 @@ std::unique_ptr<frmAbout> &slot()
     return *s_slot;
 }
 
-constexpr qint32 HKEY_LOCAL_MACHINE = qint32(0x80000002);
 const QString SysInfoKey = QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO");
 const QString SysInfoValue = QStringLiteral("PATH");
 const QString SysInfoLocationKey = QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools Location");
@@ -126,11 +125,12 @@ void frmAbout::cmdSysInfo_Click()
 
 void frmAbout::StartSysInfo()
 {
+    // The reader takes a root as its 32-bit value.
+    const qint32 LocalMachine = qint32(runtime::registry::LocalMachine);
     QString SysInfoPath;
     try {
-        if (!GetKeyValue(HKEY_LOCAL_MACHINE, SysInfoKey, SysInfoValue, SysInfoPath)) {
-            if (!GetKeyValue(HKEY_LOCAL_MACHINE, SysInfoLocationKey, SysInfoLocationValue,
-                             SysInfoPath)
+        if (!GetKeyValue(LocalMachine, SysInfoKey, SysInfoValue, SysInfoPath)) {
+            if (!GetKeyValue(LocalMachine, SysInfoLocationKey, SysInfoLocationValue, SysInfoPath)
                 || runtime::findFile(SysInfoPath + SysInfoFile).isEmpty()) {
                 throw runtime::Error(runtime::ErrorNumber::FileNotFound);
             }

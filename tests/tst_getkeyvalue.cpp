@@ -14,7 +14,7 @@ using about::frmAbout;
 
 namespace {
 
-constexpr qint32 LocalMachine = qint32(0x80000002);
+constexpr qint32 LocalMachine = qint32(reg::LocalMachine);
 const QByteArray Key = "SOFTWARE\\Dicemere\\Test";
 
 } // namespace
@@ -91,7 +91,7 @@ void TestGetKeyValue::missingKeyOrValueClearsText_data()
     QTest::newRow("missing key") << LocalMachine << "SOFTWARE\\Nothing"
                                  << "Value";
     QTest::newRow("missing value") << LocalMachine << QString::fromLatin1(Key) << "Other";
-    QTest::newRow("other root") << qint32(0x80000001) << QString::fromLatin1(Key) << "Value";
+    QTest::newRow("other root") << qint32(reg::CurrentUser) << QString::fromLatin1(Key) << "Value";
     QTest::newRow("leading backslash")
         << LocalMachine << "\\" + QString::fromLatin1(Key) << "Value";
 }

@@ -15,7 +15,7 @@ using about::frmAbout;
 
 namespace {
 
-constexpr qint32 CurrentUser = qint32(0x80000001);
+constexpr qint32 CurrentUser = qint32(reg::CurrentUser);
 const QString Key = QStringLiteral("Software\\Dicemere tests\\Reader");
 
 enum class Outcome { Read, NotRead, Raises };
@@ -141,6 +141,9 @@ void TestSystemRegistry::missingKeyOrValue_data()
     QTest::newRow("missing key") << "Software\\Dicemere tests\\Nowhere"
                                  << "Value";
     QTest::newRow("missing value") << Key << "Other";
+    QTest::newRow("a name the code page lacks is no look-alike")
+        << "Software\\Dicemere tests\\R\u0113ader"
+        << "Value";
 }
 
 void TestSystemRegistry::missingKeyOrValue()

@@ -5,11 +5,13 @@
 #include "runtime/error.h"
 #include "runtime/messagedialog.h"
 #include "runtime/servicescope.h"
+#include "runtime/stillbuttonstyle.h"
 #include "runtime/version.h"
 
 #include <new>
 #include <QApplication>
 #include <QFont>
+#include <QStyleFactory>
 
 namespace runtime {
 
@@ -43,6 +45,9 @@ void Runtime::initialise()
     font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
     font.setPointSizeF(8.0);
     QApplication::setFont(font);
+    if (!qobject_cast<StillButtonStyle *>(QApplication::style()))
+        QApplication::setStyle(
+            new StillButtonStyle(QStyleFactory::create(QApplication::style()->name())));
     installAccessibility();
 }
 

@@ -11,6 +11,7 @@
 #include "tests/installedregistry.h"
 
 #include <atomic>
+#include <QAbstractAnimation>
 #include <QDeadlineTimer>
 #include <QPushButton>
 #include <QTest>
@@ -87,6 +88,10 @@ void TestMessageBox::mainWindowRollsBehindTheBox()
             [&ticks] { ++ticks; });
     about::frmAbout &about = about::frmAbout::instance();
     about.Show();
+    // The default button is drawn still: a pulse would repaint it for as long as it is open.
+    QVERIFY(QTest::qWaitForWindowActive(&about));
+    QVERIFY(
+        about.findChild<QPushButton *>("cmdOK")->findChildren<QAbstractAnimation *>().isEmpty());
     const auto mainWindow = reinterpret_cast<HWND>(form.winId());
     const auto aboutWindow = reinterpret_cast<HWND>(about.winId());
     InstalledRegistry noTool {runtime::MemoryRegistry()};

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "firstpaint.h"
 
+#include "clock.h"
 #include "paintwatcher.h"
 
 #include <cstdio>
@@ -16,10 +17,10 @@ namespace bench {
 void reportFirstPaint(const QString &windowName)
 {
     auto *watcher = new PaintWatcher(windowName, QCoreApplication::instance());
-    QObject::connect(watcher, &PaintWatcher::flushed, watcher, [](qint64 nanoseconds) {
+    QObject::connect(watcher, &PaintWatcher::flushed, watcher, [] {
         // Under callgrind the count of instructions ends here; elsewhere this does nothing.
         CALLGRIND_STOP_INSTRUMENTATION;
-        std::printf("%lld\n", static_cast<long long>(nanoseconds));
+        std::printf("%lld\n", static_cast<long long>(stampNs()));
         std::fflush(stdout);
         QCoreApplication::exit(0);
     });

@@ -47,7 +47,7 @@ Sample runOnce(const char *program)
     posix_spawn_file_actions_addclose(&actions, out[0]);
     char *argv[] = {const_cast<char *>(program), nullptr};
     pid_t pid = 0;
-    const qint64 start = bench::nowNs();
+    const qint64 start = bench::stampNs();
     if (posix_spawn(&pid, program, &actions, nullptr, argv, environ) != 0) {
         std::fprintf(stderr, "cannot start %s\n", program);
         std::exit(2);

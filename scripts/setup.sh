@@ -9,7 +9,7 @@ packages=(
     clang-format
     xvfb xauth weston
     at-spi2-core python3-pyatspi dbus-x11 dbus-daemon
-    desktop-file-utils appstream dpkg-dev
+    desktop-file-utils appstream dpkg-dev file
     g++-mingw-w64-x86-64-posix
     clang libclang-rt-14-dev llvm
 )

@@ -10,6 +10,12 @@
 # which Qt 6.4.2 builds only alongside Direct2D; fonts come through GDI, Qt's default. The build
 # folder is kept beside the prefix until the install is done, so a run that was cut short goes on
 # where it stopped.
+#
+# What Qt embeds names no folder of this machine, so anyone gets the same bytes: the compilers map
+# the source and build folders to fixed names, and Qt is configured for a fixed prefix, installed
+# into a staging folder and moved to $1 (Qt's CMake packages find themselves wherever they are).
+# The stamp written last marks a Qt built this way; scripts/windows.sh and scripts/release.sh
+# take no Qt without it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 prefix=$1
@@ -19,6 +25,9 @@ sudo=()
 [ "$(id -u)" -eq 0 ] || sudo=(sudo)
 
 work=$prefix.work
+neutral=/opt/qt-6.4.2-mingw
+stamp=dicemere-qt-recipe-2
+prefix_map="-ffile-prefix-map=$work/src=/qt-6.4.2/src -ffile-prefix-map=$work/build=/qt-6.4.2/build"
 
 # The machine's own bookworm entries, as deb-src lines: the mirror apt is set up with serves the
 # source too. Both the one-line lists and the deb822 .sources files count.
@@ -65,7 +74,8 @@ fetch_source() {
 cmake -S "$work/src" -B "$work/build" -G Ninja \
     -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
     -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
-    -DCMAKE_INSTALL_PREFIX="$prefix" -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=OFF \
+    -DCMAKE_INSTALL_PREFIX="$neutral" -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=OFF \
+    -DCMAKE_C_FLAGS="$prefix_map" -DCMAKE_CXX_FLAGS="$prefix_map" \
     -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF \
     -DFEATURE_pkg_config=OFF -DFEATURE_icu=OFF -DFEATURE_zstd=OFF -DFEATURE_fontconfig=OFF \
     -DFEATURE_system_zlib=OFF -DFEATURE_system_png=OFF -DFEATURE_system_jpeg=OFF \
@@ -76,5 +86,9 @@ cmake -S "$work/src" -B "$work/build" -G Ninja \
     -DFEATURE_androiddeployqt=OFF -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF -DFEATURE_ico=ON \
     -DFEATURE_tabletevent=OFF -DFEATURE_direct2d=OFF -DFEATURE_directwrite3=OFF
 cmake --build "$work/build"
-cmake --install "$work/build"
+rm -rf "$work/stage"
+DESTDIR="$work/stage" cmake --install "$work/build"
+touch "$work/stage$neutral/$stamp"
+rm -rf "$prefix"
+mv "$work/stage$neutral" "$prefix"
 rm -rf "$work"

@@ -37,10 +37,12 @@ need() {
         "${missing[@]}"
 }
 
-qt=${DICEMERE_QT_MINGW:-$HOME/.cache/dicemere/qt-6.4.2-mingw}
-# The same test as scripts/windows.sh: Qt counts only with its Windows platform plugin.
+qt=${DICEMERE_QT_MINGW:-$HOME/.cache/dicemere/qt-6.4.2-mingw-r2}
+# The same test as scripts/windows.sh: Qt counts only with its Windows platform plugin and the
+# stamp of scripts/qt-mingw.sh's current way.
 qt_ready() {
-    [ -f "$qt/lib/cmake/Qt6/Qt6Config.cmake" ] && [ -f "$qt/plugins/platforms/libqwindows.a" ]
+    [ -f "$qt/lib/cmake/Qt6/Qt6Config.cmake" ] && [ -f "$qt/plugins/platforms/libqwindows.a" ] \
+        && [ -f "$qt/dicemere-qt-recipe-2" ]
 }
 
 release() {
@@ -123,14 +125,10 @@ compare() {
     for name in "$a"/*.deb; do
         [ -f "$name" ] && dpkg-deb -R "$name" "$work/unpacked-$(basename "$name")"
     done
-    if grep -rlF -e "$work" "$a" "$work"/unpacked-* 2>/dev/null; then
+    # The cross-built Qt's folder too: Qt's static libraries go into dicemere.exe.
+    if grep -rlF -e "$work" -e "$qt" "$a" "$work"/unpacked-* 2>/dev/null; then
         echo "BUILD FOLDER NAMED: in the files above"
         status=1
-    fi
-    # Qt's own static libraries name the folders Qt was built and installed in.
-    if grep -lF -e "$qt" "$a"/*.exe 2>/dev/null; then
-        echo "NOTE: the files above name the cross-built Qt's folder, $qt, from Qt's libraries:"
-        echo "the same bytes elsewhere need that Qt in that folder"
     fi
     return $status
 }

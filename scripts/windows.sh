@@ -2,7 +2,7 @@
 # Builds, tests and packages Dicemere for 64-bit Windows on Debian 12, from nothing: installs the
 # mingw-w64 cross compiler, Wine, NSIS and Xvfb, cross-builds a static Qt with scripts/qt-mingw.sh
 # when there is none yet (about 35 minutes on two cores; kept in $DICEMERE_QT_MINGW, by default
-# ~/.cache/dicemere/qt-6.4.2-mingw), configures with the preset windows, builds dicemere.exe and
+# ~/.cache/dicemere/qt-6.4.2-mingw-r2), configures with the preset windows, builds dicemere.exe and
 # the tests, lays out the portable dicemere.exe, builds the installer, and runs the Windows tests
 # under Wine, inside Xvfb when there is no display. Non-zero on any failure.
 #
@@ -15,15 +15,18 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-export DICEMERE_QT_MINGW=${DICEMERE_QT_MINGW:-$HOME/.cache/dicemere/qt-6.4.2-mingw}
+export DICEMERE_QT_MINGW=${DICEMERE_QT_MINGW:-$HOME/.cache/dicemere/qt-6.4.2-mingw-r2}
 qt=$DICEMERE_QT_MINGW
 build=build/windows
 sudo=()
 [ "$(id -u)" -eq 0 ] || sudo=(sudo)
 
-# Qt counts only when its Windows platform plugin, which every window needs, was built too.
+# Qt counts only when its Windows platform plugin, which every window needs, was built too, and
+# when it bears the stamp of scripts/qt-mingw.sh's current way (an older Qt names this machine's
+# folders in what it embeds).
 qt_ready() {
-    [ -f "$qt/lib/cmake/Qt6/Qt6Config.cmake" ] && [ -f "$qt/plugins/platforms/libqwindows.a" ]
+    [ -f "$qt/lib/cmake/Qt6/Qt6Config.cmake" ] && [ -f "$qt/plugins/platforms/libqwindows.a" ] \
+        && [ -f "$qt/dicemere-qt-recipe-2" ]
 }
 
 timings=()

@@ -18,7 +18,7 @@ TEXT
 
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source_dir=$(dirname "$here")
-qt=${DICEMERE_QT_MINGW:-$HOME/.cache/dicemere/qt-6.4.2-mingw}
+qt=${DICEMERE_QT_MINGW:-$HOME/.cache/dicemere/qt-6.4.2-mingw-r2}
 runs=11
 seconds=20
 repeats=3

@@ -92,7 +92,7 @@ stage_done
 
 stage "Windows tests under Wine"
 tests=(ctest --preset windows)
-[ -n "${DISPLAY:-}" ] || tests=(xvfb-run -a -s "-screen 0 1280x800x24" "${tests[@]}")
+[ -n "${DISPLAY:-}" ] || tests=(tests/xvfb.sh "${tests[@]}")
 "${tests[@]}"
 stage_done
 

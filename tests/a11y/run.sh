@@ -4,7 +4,7 @@
 set -u
 program=$1
 here=$(dirname "$0")
-for needed in /usr/bin/python3 dbus-run-session xvfb-run /usr/libexec/at-spi-bus-launcher; do
+for needed in /usr/bin/python3 dbus-run-session Xvfb /usr/libexec/at-spi-bus-launcher; do
     if ! command -v "$needed" >/dev/null; then
         echo "skipped: $needed is missing (scripts/setup.sh installs it)"
         exit 77
@@ -14,7 +14,7 @@ if ! /usr/bin/python3 -c 'import pyatspi' 2>/dev/null; then
     echo "skipped: python3-pyatspi is missing (scripts/setup.sh installs it)"
     exit 77
 fi
-exec dbus-run-session -- xvfb-run -a -s "-screen 0 1280x800x24" bash -c '
+exec dbus-run-session -- "$here/../xvfb.sh" bash -c '
     /usr/libexec/at-spi-bus-launcher --launch-immediately &
     bus=$!
     QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb "$1" &

@@ -10,7 +10,7 @@ set -euo pipefail
 cpack=$1 build=$2 wine=$3 work=$4 version=$5
 
 if [ -z "${DISPLAY:-}" ] || ! command -v xwininfo >/dev/null; then
-    echo "skipped: the program's window needs an X display and xwininfo (xvfb-run, x11-utils)"
+    echo "skipped: the program's window needs an X display and xwininfo (Xvfb, x11-utils)"
     exit 77
 fi
 export WINEPREFIX=$work/prefix WINEDEBUG=-all

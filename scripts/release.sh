@@ -176,6 +176,21 @@ verify() {
         git clone -q --no-checkout "$PWD" "$clone"
         git -C "$clone" checkout -q --detach "$commit"
     done
+    # Nothing but the commit may get in: the first clone has an untracked header that would shadow
+    # a generated one, and an edit git was told to ignore; either would make its release differ.
+    local template
+    template=$(git -C "$first" ls-files '*version.h.in')
+    echo '#error "an untracked file got into the release"' >"$first/${template%.in}"
+    git -C "$first" update-index --skip-worktree CMakeLists.txt
+    echo 'message(FATAL_ERROR "an ignored edit got into the release")' >>"$first/CMakeLists.txt"
+    # An OUTDIR that cannot take a release is refused before anything is built.
+    touch "$work/file" && mkdir "$work/full" && touch "$work/full/file"
+    for out in "$work/file" "$work/full"; do
+        if "$first/scripts/release.sh" "$out" 2>/dev/null; then
+            echo "== A release went into $out, which cannot take one" >&2
+            exit 1
+        fi
+    done
     echo "== Verify, first run: $first, UTC, C.UTF-8, umask 022"
     (umask 022 && TZ=UTC LC_ALL=C.UTF-8 "$first/scripts/release.sh" "${option[@]}" "$work/out-a")
     echo "== Verify, second run: $second, UTC+14, ${locale:-C}, umask 077"

@@ -5,12 +5,10 @@ class QString;
 
 namespace runtime {
 
-// Paths the program builds use the backslash as their separator, as the registry's do; where
-// the system's separator is another, each backslash stands for it. The one place that converts.
-QString localPath(const QString &platformPath);
-
-// The name of the ordinary file at the path, or empty text when there is none: a folder never
-// counts, nor does a file marked hidden or system.
+// The name of the ordinary file at the path, or empty text when there is none. The path is
+// written with backslashes, as the registry's are. A folder never counts, nor anything else that
+// is no regular file (a FIFO, a device); on Windows neither does a file marked hidden or system.
+// Unix has no such marks: a name starting with a dot is hidden from listings only, and counts.
 QString findFile(const QString &platformPath);
 
 } // namespace runtime

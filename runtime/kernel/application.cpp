@@ -2,6 +2,7 @@
 #include "runtime/kernel/application.h"
 
 #include "runtime/kernel/runtime.h"
+#include "runtime/kernel/version.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -80,7 +81,7 @@ Application::Application(char *program)
     if (s_setNoSharedMemory)
         qunsetenv("QT_XCB_NO_MITSHM");
     setLayoutDirection(Qt::LeftToRight);
-    setDesktopFileName(QStringLiteral("example.dicemere.Dicemere"));
+    setDesktopFileName(QString::fromLatin1(version::appId));
     Runtime::initialise();
 }
 

@@ -5,6 +5,7 @@
 #include "runtime/kernel/runtime.h"
 #include "runtime/registry/memoryregistry.h"
 #include "runtime/registry/registryconstants.h"
+#include "sysinfovalues.h"
 
 #include <optional>
 #include <QApplication>
@@ -41,8 +42,8 @@ auto inputFromPipe()
     });
 }
 
-const QByteArray PathKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
-const QByteArray LocationKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
+using sysinfo::LocationKey;
+using sysinfo::PathKey;
 const QString Message = QStringLiteral("System Information Is Unavailable At This Time");
 
 // Dismisses each message box as it comes up, noting what it said.

@@ -68,7 +68,7 @@ private:
 
 } // namespace
 
-std::unique_ptr<RegistryApi> systemRegistry()
+std::unique_ptr<RegistryApi> systemRegistry(std::span<const ProgramValue>)
 {
     return std::make_unique<Advapi32Registry>();
 }

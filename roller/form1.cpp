@@ -61,7 +61,7 @@ void Form1::connectEvents()
     }
     describeDice();
     handle(control<QPushButton>("Command1"), &QPushButton::clicked, &Form1::Command1_Click);
-    handle(m_tmrRoller.get(), &QTimer::timeout, &Form1::tmrRoller_Timer);
+    handle(m_tmrRoller.get(), &runtime::Timer::timeout, &Form1::tmrRoller_Timer);
     handle(m_sldInterval.get(), &runtime::Slider::Change, &Form1::sldInterval_Change);
 }
 

@@ -38,7 +38,7 @@ void force(roller::Form1 &form, const QString &how)
     } else if (how == QLatin1String("tick")) {
         auto *timer = form.findChild<runtime::Timer *>(QStringLiteral("tmrRoller"));
         timer->setTag(QStringLiteral("40000"));
-        timer->setInterval(1);
+        timer->changeInterval(1);
     } else {
         runtime::Runtime::dispatch([] { throw std::logic_error("broken"); });
     }

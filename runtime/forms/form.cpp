@@ -140,7 +140,7 @@ void Form::discardControls()
     // of the window now and delete it once its event is over.
     for (QObject *control : std::as_const(m_controls)) {
         if (auto *timer = qobject_cast<Timer *>(control))
-            timer->stop();
+            timer->setEnabled(false);
         if (auto *widget = qobject_cast<QWidget *>(control)) {
             widget->hide();
             widget->setParent(nullptr);

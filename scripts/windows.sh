@@ -65,11 +65,13 @@ cmake --install "$build" --prefix "$build/portable" --strip >/dev/null
 (cd "$build" && cpack >/dev/null)
 stage_done
 
-stage "Windows tests under Wine"
 tests=(ctest --preset windows)
 [ -n "${DISPLAY:-}" ] || tests=(tests/xvfb.sh "${tests[@]}")
-"${tests[@]}"
-stage_done
+for version in win10 win11; do
+    stage "Windows tests under Wine, as $version"
+    DICEMERE_WINDOWS_VERSION=$version "${tests[@]}"
+    stage_done
+done
 
 echo "== Done"
 printf '%s\n' "${timings[@]}"

@@ -12,7 +12,9 @@
 
 #include <atomic>
 #include <QAbstractAnimation>
+#include <QApplication>
 #include <QDeadlineTimer>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QTest>
 #include <thread>
@@ -92,6 +94,12 @@ void TestMessageBox::mainWindowRollsBehindTheBox()
     QVERIFY(QTest::qWaitForWindowActive(&about));
     QVERIFY(
         about.findChild<QPushButton *>("cmdOK")->findChildren<QAbstractAnimation *>().isEmpty());
+    // Still over the style of the Windows that Wine reports, which Qt picks by its version.
+    const auto *style = qobject_cast<QProxyStyle *>(QApplication::style());
+    QVERIFY(style);
+    QCOMPARE(style->baseStyle()->name(),
+             qEnvironmentVariable("DICEMERE_WINDOWS_VERSION") == u"win11" ? u"windows11"
+                                                                          : u"windowsvista");
     const auto mainWindow = reinterpret_cast<HWND>(form.winId());
     const auto aboutWindow = reinterpret_cast<HWND>(about.winId());
     InstalledRegistry noTool {runtime::MemoryRegistry()};

@@ -2,11 +2,11 @@
 # Uses Dicemere the way a screen reader does, through AT-SPI: walks both windows, reads the roll,
 # listens for its changes, presses buttons through their actions and moves the slider through
 # its value. Prints "N passed, N failed" and exits non-zero on any failure.
-import sys
-
 import pyatspi
 
-from atspiclient import application, check, find, press, report, wait_for
+from atspiclient import application, check, find, found, press, report, wait_for
+from pyatspi import (ROLE_DIALOG, ROLE_FRAME, ROLE_IMAGE, ROLE_LABEL, ROLE_PUSH_BUTTON,
+                     ROLE_SEPARATOR, ROLE_SLIDER, ROLE_STATUS_BAR)
 
 
 def roll_of(label):
@@ -16,26 +16,23 @@ def roll_of(label):
         return None
 
 
-app = wait_for(application, 20)
-if app is None:
-    print("0 passed, 1 failed")
-    sys.exit(1)
+app = found(wait_for(application, 20), "the program is on the accessibility bus")
 
 # The main window: a frame whose children are the controls, named as on screen.
-main = wait_for(lambda: find(app, "frame", "Dicemere"), 10)
-check(main is not None, "the main window is a frame named Dicemere")
+main = found(wait_for(lambda: find(app, ROLE_FRAME, "Dicemere"), 10),
+             "the main window is a frame named Dicemere")
 # The frame is a status bar, which Orca reads on request, caption and roll together.
-frame = find(main, "status bar")
-label = find(frame, "label")
+frame = found(find(main, ROLE_STATUS_BAR), "the roll's frame is a status bar")
+label = found(find(frame, ROLE_LABEL), "the roll is a label in its frame")
 check(frame.name in ("Roll", "Roll: d20"), "the frame carries its caption")
 check(label.description == "Latest roll", "the roll label says what it shows")
 for name in ("d4", "d6", "d8", "d10", "d12", "d20", "d100", "Info"):
-    button = find(main, "push button", name)
+    button = find(main, ROLE_PUSH_BUTTON, name)
     check(button is not None and button.getState().contains(pyatspi.STATE_FOCUSABLE),
           "a focusable button %s" % name)
     check(button is not None and not button.getRelationSet(), "no stray relation on %s" % name)
-slider = find(main, "slider", "Roll pause")
-check(slider is not None and slider.queryValue().currentValue == 8, "the slider starts at 8")
+slider = found(find(main, ROLE_SLIDER, "Roll pause"), "a slider named Roll pause")
+check(slider.queryValue().currentValue == 8, "the slider starts at 8")
 check(slider.description == "1 second between rolls", "the slider says its pause in words")
 
 # The roll can be read at any moment, and each new roll is reported.
@@ -61,12 +58,12 @@ check(1 <= (roll_of(label) or 0) <= 20, "the reported roll is one of the d20's f
 
 # A die pressed through its action is named by the frame at the next roll, and the die buttons,
 # described by the frame, report it.
-press(find(main, "push button", "d6"))
+press(main, "d6")
 check(wait_for(lambda: frame.name == "Roll: d6", 3), "the frame names the d6 at the next roll")
 check(1 <= (roll_of(label) or 0) <= 6, "the roll is one of the d6's")
-check(wait_for(lambda: find(main, "push button", "d6").description == "Roll: d6", 1),
+check(wait_for(lambda: find(main, ROLE_PUSH_BUTTON, "d6").description == "Roll: d6", 1),
       "the die buttons tell the die now rolled")
-check(wait_for(lambda: (find(main, "push button", "d6"), "Roll: d6") in descriptions, 1),
+check(wait_for(lambda: (find(main, ROLE_PUSH_BUTTON, "d6"), "Roll: d6") in descriptions, 1),
       "the description's change carries the new text")
 check(any(source == frame for source in names), "the frame's change is reported")
 
@@ -81,17 +78,16 @@ rolls = sum(1 for source in names[count:] if source == label)
 check(rolls >= 5, "eight rolls a second after the shortest pause (heard %d)" % rolls)
 
 # Info opens the About window as a dialog with its texts; OK takes it out of the tree.
-press(find(main, "push button", "Info"))
-about = wait_for(lambda: find(app, "dialog", "About Dicemere"), 3)
-check(about is not None, "the About window is a dialog named About Dicemere")
-if about is not None:
-    texts = [child.name for child in about if child.getRoleName() == "label"]
-    check(texts[:2] == ["Dicemere", "Version 1.0.0"], "title and version: %s" % texts[:2])
-    check(find(about, "image", "Clock") is not None, "the clock is an image")
-    check(len([c for c in about if c.getRoleName() == "separator"]) == 2, "two separators")
-    press(find(about, "push button", "OK"))
-    check(wait_for(lambda: find(app, "dialog") is None, 3), "the unloaded window leaves the tree")
-check(all(child.getRoleName() == "frame" for child in app if child is not None),
+press(main, "Info")
+about = found(wait_for(lambda: find(app, ROLE_DIALOG, "About Dicemere"), 3),
+              "the About window is a dialog named About Dicemere")
+texts = [child.name for child in about if child.getRole() == ROLE_LABEL]
+check(texts[:2] == ["Dicemere", "Version 1.0.0"], "title and version: %s" % texts[:2])
+check(find(about, ROLE_IMAGE, "Clock") is not None, "the clock is an image")
+check(len([c for c in about if c.getRole() == ROLE_SEPARATOR]) == 2, "two separators")
+press(about, "OK")
+check(wait_for(lambda: find(app, ROLE_DIALOG) is None, 3), "the unloaded window leaves the tree")
+check(all(child.getRole() == ROLE_FRAME for child in app if child is not None),
       "only the main window is left")
 
 report()

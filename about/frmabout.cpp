@@ -2,14 +2,14 @@
 #include "about/frmabout.h"
 
 #include "about/frmaboutlayout.h"
-#include "runtime/ansitext.h"
-#include "runtime/convert.h"
-#include "runtime/files.h"
-#include "runtime/messagedialog.h"
-#include "runtime/programstart.h"
-#include "runtime/registryapi.h"
-#include "runtime/registryconstants.h"
-#include "runtime/text.h"
+#include "runtime/registry/registryapi.h"
+#include "runtime/registry/registryconstants.h"
+#include "runtime/system/files.h"
+#include "runtime/system/messagedialog.h"
+#include "runtime/system/programstart.h"
+#include "runtime/text/ansitext.h"
+#include "runtime/text/convert.h"
+#include "runtime/text/text.h"
 
 #include <QCoreApplication>
 #include <QLabel>

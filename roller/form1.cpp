@@ -3,11 +3,11 @@
 
 #include "about/frmabout.h"
 #include "roller/form1layout.h"
-#include "runtime/accessibility.h"
-#include "runtime/convert.h"
-#include "runtime/randomsource.h"
-#include "runtime/slider.h"
-#include "runtime/timer.h"
+#include "runtime/accessibility/accessibility.h"
+#include "runtime/controls/slider.h"
+#include "runtime/controls/timer.h"
+#include "runtime/kernel/randomsource.h"
+#include "runtime/text/convert.h"
 
 #include <cfenv>
 #include <QGroupBox>

@@ -3,9 +3,9 @@
 #include "recordingmessagedialog.h"
 #include "roller/form1.h"
 #include "roller/form1layout.h"
-#include "runtime/randomsource.h"
-#include "runtime/slider.h"
-#include "runtime/timer.h"
+#include "runtime/controls/slider.h"
+#include "runtime/controls/timer.h"
+#include "runtime/kernel/randomsource.h"
 
 #include <cmath>
 #include <limits>

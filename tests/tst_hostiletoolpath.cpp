@@ -7,8 +7,8 @@
 #include "installedregistry.h"
 #include "recordedruns.h"
 #include "recordingmessagedialog.h"
-#include "runtime/memoryregistry.h"
-#include "runtime/registryconstants.h"
+#include "runtime/registry/memoryregistry.h"
+#include "runtime/registry/registryconstants.h"
 
 #include <cstdio>
 #include <optional>

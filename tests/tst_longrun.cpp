@@ -8,8 +8,8 @@
 #include "installedregistry.h"
 #include "recordedruns.h"
 #include "roller/form1.h"
-#include "runtime/memoryregistry.h"
-#include "runtime/registryconstants.h"
+#include "runtime/registry/memoryregistry.h"
+#include "runtime/registry/registryconstants.h"
 
 #include <malloc.h>
 #include <QApplication>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "runtime/ansitext.h"
-#include "runtime/memoryregistry.h"
-#include "runtime/registryconstants.h"
+#include "runtime/registry/memoryregistry.h"
+#include "runtime/registry/registryconstants.h"
+#include "runtime/text/ansitext.h"
 
 #include <QTest>
 #include <utility>

@@ -2,9 +2,9 @@
 #include "about/frmabout.h"
 #include "installedregistry.h"
 #include "recordedruns.h"
-#include "runtime/memoryregistry.h"
-#include "runtime/registryconstants.h"
-#include "runtime/runtime.h"
+#include "runtime/kernel/runtime.h"
+#include "runtime/registry/memoryregistry.h"
+#include "runtime/registry/registryconstants.h"
 
 #include <optional>
 #include <QApplication>

@@ -5,9 +5,9 @@
 // presses OK. Runs on the system's own platform, not offscreen.
 #include "about/frmabout.h"
 #include "roller/form1.h"
-#include "runtime/memoryregistry.h"
-#include "runtime/slider.h"
-#include "runtime/timer.h"
+#include "runtime/controls/slider.h"
+#include "runtime/controls/timer.h"
+#include "runtime/registry/memoryregistry.h"
 #include "tests/installedregistry.h"
 
 #include <atomic>

@@ -5,8 +5,8 @@
 // many characters take two bytes.
 #include "about/frmabout.h"
 #include "registryfixture.h"
-#include "runtime/error.h"
-#include "runtime/registryconstants.h"
+#include "runtime/kernel/error.h"
+#include "runtime/registry/registryconstants.h"
 
 #include <QTest>
 

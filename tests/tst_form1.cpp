@@ -286,6 +286,8 @@ void TestForm1::dieClickShowsAtTheNextTick()
     QCOMPARE(find<QGroupBox>("frmResult")->title(), QStringLiteral("Roll"));
     QCOMPARE(find<runtime::Timer>("tmrRoller")->Tag(), QString::number(faces));
     QCOMPARE(find<runtime::Timer>("tmrRoller")->interval(), 1000);
+    auto *pressed = m_form->findChild<QPushButton *>(button);
+    QCOMPARE(pressed->accessibleDescription(), QStringLiteral("Roll: d20"));
 
     for (int tick = 0; tick < 3 * faces; ++tick) {
         m_form->tmrRoller_Timer();
@@ -294,6 +296,7 @@ void TestForm1::dieClickShowsAtTheNextTick()
         QVERIFY(ok);
         QVERIFY(roll >= 1 && roll <= faces);
         QCOMPARE(find<QGroupBox>("frmResult")->title(), QStringLiteral("Roll: d%1").arg(faces));
+        QCOMPARE(pressed->accessibleDescription(), QStringLiteral("Roll: d%1").arg(faces));
     }
 }
 

@@ -26,11 +26,14 @@ frame = found(find(main, ROLE_STATUS_BAR), "the roll's frame is a status bar")
 label = found(find(frame, ROLE_LABEL), "the roll is a label in its frame")
 check(frame.name in ("Roll", "Roll: d20"), "the frame carries its caption")
 check(label.description == "Latest roll", "the roll label says what it shows")
-for name in ("d4", "d6", "d8", "d10", "d12", "d20", "d100", "Info"):
+dice = ("d4", "d6", "d8", "d10", "d12", "d20", "d100")
+for name in dice + ("Info",):
     button = find(main, ROLE_PUSH_BUTTON, name)
     check(button is not None and button.getState().contains(pyatspi.STATE_FOCUSABLE),
           "a focusable button %s" % name)
     check(button is not None and not button.getRelationSet(), "no stray relation on %s" % name)
+    check(name == "Info" or (button is not None and button.description == "Roll: d20"),
+          "%s tells the d20 from the start, before its first roll" % name)
 slider = found(find(main, ROLE_SLIDER, "Roll pause"), "a slider named Roll pause")
 check(slider.queryValue().currentValue == 8, "the slider starts at 8")
 check(slider.description == "1 second between rolls", "the slider says its pause in words")
@@ -63,8 +66,9 @@ check(wait_for(lambda: frame.name == "Roll: d6", 3), "the frame names the d6 at 
 check(1 <= (roll_of(label) or 0) <= 6, "the roll is one of the d6's")
 check(wait_for(lambda: find(main, ROLE_PUSH_BUTTON, "d6").description == "Roll: d6", 1),
       "the die buttons tell the die now rolled")
-check(wait_for(lambda: (find(main, ROLE_PUSH_BUTTON, "d6"), "Roll: d6") in descriptions, 1),
-      "the description's change carries the new text")
+for name in dice:
+    check(wait_for(lambda: (find(main, ROLE_PUSH_BUTTON, name), "Roll: d6") in descriptions, 1),
+          "the change of %s's description carries the new text" % name)
 check(any(source == frame for source in names), "the frame's change is reported")
 
 # The slider moved through its value sets the pause: said in words, and heard in the cadence.

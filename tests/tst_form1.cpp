@@ -466,6 +466,12 @@ void TestForm1::sliderKeysStayWithinRange()
     QTest::keyClick(slider, key);
     QCOMPARE(slider->value(), end);
     QCOMPARE(find<runtime::Timer>("tmrRoller")->interval(), end * 125);
+    // Screen readers hear steps from the left end, 0 to 15, so the ends read 0 and 100 percent.
+    QAccessibleValueInterface *value =
+        QAccessible::queryAccessibleInterface(slider)->valueInterface();
+    QCOMPARE(value->currentValue().toInt(), end - 1);
+    QCOMPARE(std::pair(value->minimumValue().toInt(), value->maximumValue().toInt()),
+             std::pair(0, 15));
 }
 
 void TestForm1::pauseOverflowEndsTheRun()

@@ -123,6 +123,9 @@ void TestFrmAbout::reloadingSetsCaptionsAfresh()
     QCOMPARE(frmAbout::instance().windowTitle(), QStringLiteral("About Dicemere"));
     QCOMPARE(find<QLabel>("lblTitle")->text(), QStringLiteral("Dicemere"));
     QCOMPARE(find<QLabel>("lblVersion")->text(), QStringLiteral("Version " DICEMERE_VERSION));
+    // Three words, which a screen reader asks of a dialog's text before it reads it as it opens.
+    QCOMPARE(find<QLabel>("lblVersion")->accessibleName(),
+             QStringLiteral("Dicemere Version " DICEMERE_VERSION));
     QCOMPARE(aboutWindows().size(), 1);
 }
 

@@ -84,11 +84,6 @@ frmAbout &frmAbout::instance()
     return *instance;
 }
 
-bool frmAbout::hasInstance()
-{
-    return slot() != nullptr;
-}
-
 frmAbout::InstanceScope::InstanceScope()
     : m_previous(&slot())
 {

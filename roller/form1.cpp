@@ -149,11 +149,7 @@ QVariant Form1::RollDie(const qint16 &faces)
 
 void Form1::sldInterval_Change()
 {
-    const QVariant value = m_sldInterval->property("Value");
-    if (!value.isValid())
-        throw runtime::Error(runtime::ErrorNumber::ControlFailure);
-    const qint32 pause =
-        runtime::convert::multiply(runtime::convert::toInt32(value), MillisecondsPerStep);
+    const qint32 pause = runtime::convert::multiply(m_sldInterval->value(), MillisecondsPerStep);
     m_tmrRoller->changeInterval(pause);
     // The position alone means little when heard: the pause goes with it, in words.
     runtime::describe(m_sldInterval, pauseDescription(pause));

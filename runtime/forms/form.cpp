@@ -127,8 +127,9 @@ void Form::orderTabs()
     }
     if (stops.isEmpty())
         return;
-    std::sort(stops.begin(), stops.end(),
-              [](const auto &a, const auto &b) { return a.first < b.first; });
+    // Controls that share a tab index keep the table's order.
+    std::stable_sort(stops.begin(), stops.end(),
+                     [](const auto &a, const auto &b) { return a.first < b.first; });
     for (qsizetype i = 1; i < stops.size(); ++i)
         QWidget::setTabOrder(stops.at(i - 1).second, stops.at(i).second);
     stops.first().second->setFocus();

@@ -25,8 +25,9 @@ QString pauseDescription(qint32 milliseconds)
 {
     if (milliseconds == 1000)
         return QStringLiteral("1 second between rolls");
+    // The words are English, and so is the number, whatever the user's locale.
     return QStringLiteral("%1 seconds between rolls")
-        .arg(QLocale().toString(milliseconds / 1000.0));
+        .arg(QLocale::c().toString(milliseconds / 1000.0));
 }
 
 void checkFloatingPoint()

@@ -22,8 +22,10 @@ check(main is not None, "the program starts under weston")
 if main is not None:
     check(size(main) == (492, 123), "the main window's client size is 492x123: %s" % (size(main),))
     label = find(find(main, "status bar"), "label")
-    first = label.name
-    check(wait_for(lambda: label.name != first, 10), "it rolls: %s, then %s" % (first, label.name))
+    check(label is not None, "the roll's frame is a status bar with the roll")
+    first = label and label.name
+    check(label and wait_for(lambda: label.name != first, 10),
+          "it rolls: %s, then %s" % (first, label and label.name))
     press(find(main, "push button", "Info"))
     about = wait_for(lambda: find(application(), "dialog", "About Dicemere"), 5)
     check(about and size(about) == (382, 237), "Info opens About, 382x237")

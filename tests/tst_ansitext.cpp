@@ -35,6 +35,10 @@ void TestAnsiText::crossesInTheLocalesCodeSet_data()
                               << QByteArray("/\xd0\xbf\xd1\x83\xd1\x82\xd1\x8c/");
     QTest::newRow("outside the basic plane")
         << QStringLiteral("d\U0001F3B2!") << QByteArray("d\xf0\x9f\x8e\xb2!");
+    QTest::newRow("a true replacement character")
+        << QStringLiteral("caf\ufffd") << QByteArray("caf\xef\xbf\xbd");
+    QTest::newRow("bytes no text, each a lone surrogate")
+        << QString::fromUtf16(u"caf\xdce9\xdcc3!") << QByteArray("caf\xe9\xc3!");
 }
 
 void TestAnsiText::crossesInTheLocalesCodeSet()

@@ -11,12 +11,14 @@
 #include <limits>
 #include <map>
 #include <memory>
+#include <QAbstractEventDispatcher>
 #include <QAccessible>
 #include <QApplication>
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QStyle>
 #include <QTest>
 
@@ -48,6 +50,8 @@ private Q_SLOTS:
     void scaleMarksSitNearTheirPositions();
     void tabOrderAndFirstFocus();
     void everyControlIsNamedForAssistiveTools();
+    void rolesForAssistiveTools_data();
+    void rolesForAssistiveTools();
     void startsWithDesignCaptionsAndTheD20();
 
     void dieClickShowsAtTheNextTick_data();
@@ -257,6 +261,25 @@ void TestForm1::everyControlIsNamedForAssistiveTools()
     }
 }
 
+void TestForm1::rolesForAssistiveTools_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QAccessible::Role>("role");
+    QTest::newRow("the roll's frame, read on request") << "frmResult" << QAccessible::StatusBar;
+    QTest::newRow("the roll") << "lblRoll" << QAccessible::StaticText;
+    QTest::newRow("the pause") << "sldInterval" << QAccessible::Slider;
+}
+
+void TestForm1::rolesForAssistiveTools()
+{
+    QFETCH(QString, name);
+    QFETCH(QAccessible::Role, role);
+    QAccessibleInterface *accessible =
+        QAccessible::queryAccessibleInterface(m_form->findChild<QWidget *>(name));
+    QVERIFY(accessible);
+    QCOMPARE(accessible->role(), role);
+}
+
 void TestForm1::startsWithDesignCaptionsAndTheD20()
 {
     QCOMPARE(find<QGroupBox>("frmResult")->title(), QStringLiteral("Roll"));
@@ -265,7 +288,8 @@ void TestForm1::startsWithDesignCaptionsAndTheD20()
     QCOMPARE(timer->Tag(), QStringLiteral("20"));
     QCOMPARE(timer->interval(), 1000);
     QVERIFY(timer->isActive());
-    QCOMPARE(timer->timerType(), Qt::PreciseTimer);
+    const auto timers = QAbstractEventDispatcher::instance()->registeredTimers(timer);
+    QVERIFY(timers.size() == 1 && timers.first().timerType == Qt::PreciseTimer);
     QCOMPARE(find<runtime::Slider>("sldInterval")->value(), 8);
 }
 
@@ -401,22 +425,26 @@ void TestForm1::sliderSetsThePause_data()
     QTest::addColumn<int>("position");
     QTest::addColumn<int>("pause");
     QTest::addColumn<QString>("words");
-    QTest::newRow("1") << 1 << 125 << "0.125 seconds between rolls";
-    QTest::newRow("2") << 2 << 250 << "0.25 seconds between rolls";
-    QTest::newRow("3") << 3 << 375 << "0.375 seconds between rolls";
-    QTest::newRow("4") << 4 << 500 << "0.5 seconds between rolls";
-    QTest::newRow("5") << 5 << 625 << "0.625 seconds between rolls";
-    QTest::newRow("6") << 6 << 750 << "0.75 seconds between rolls";
-    QTest::newRow("7") << 7 << 875 << "0.875 seconds between rolls";
-    QTest::newRow("8") << 8 << 1000 << "1 second between rolls";
-    QTest::newRow("9") << 9 << 1125 << "1.125 seconds between rolls";
-    QTest::newRow("10") << 10 << 1250 << "1.25 seconds between rolls";
-    QTest::newRow("11") << 11 << 1375 << "1.375 seconds between rolls";
-    QTest::newRow("12") << 12 << 1500 << "1.5 seconds between rolls";
-    QTest::newRow("13") << 13 << 1625 << "1.625 seconds between rolls";
-    QTest::newRow("14") << 14 << 1750 << "1.75 seconds between rolls";
-    QTest::newRow("15") << 15 << 1875 << "1.875 seconds between rolls";
-    QTest::newRow("16") << 16 << 2000 << "2 seconds between rolls";
+    QTest::addColumn<QLocale>("locale");
+    const QLocale c = QLocale::c();
+    QTest::newRow("1") << 1 << 125 << "0.125 seconds between rolls" << c;
+    QTest::newRow("2") << 2 << 250 << "0.25 seconds between rolls" << c;
+    QTest::newRow("3") << 3 << 375 << "0.375 seconds between rolls" << c;
+    QTest::newRow("4") << 4 << 500 << "0.5 seconds between rolls" << c;
+    QTest::newRow("5") << 5 << 625 << "0.625 seconds between rolls" << c;
+    QTest::newRow("6") << 6 << 750 << "0.75 seconds between rolls" << c;
+    QTest::newRow("7") << 7 << 875 << "0.875 seconds between rolls" << c;
+    QTest::newRow("8") << 8 << 1000 << "1 second between rolls" << c;
+    QTest::newRow("9") << 9 << 1125 << "1.125 seconds between rolls" << c;
+    QTest::newRow("10") << 10 << 1250 << "1.25 seconds between rolls" << c;
+    QTest::newRow("11") << 11 << 1375 << "1.375 seconds between rolls" << c;
+    QTest::newRow("12") << 12 << 1500 << "1.5 seconds between rolls" << c;
+    QTest::newRow("13") << 13 << 1625 << "1.625 seconds between rolls" << c;
+    QTest::newRow("14") << 14 << 1750 << "1.75 seconds between rolls" << c;
+    QTest::newRow("15") << 15 << 1875 << "1.875 seconds between rolls" << c;
+    QTest::newRow("16") << 16 << 2000 << "2 seconds between rolls" << c;
+    QTest::newRow("1 in a German locale")
+        << 1 << 125 << "0.125 seconds between rolls" << QLocale(QLocale::German);
 }
 
 void TestForm1::sliderSetsThePause()
@@ -424,6 +452,9 @@ void TestForm1::sliderSetsThePause()
     QFETCH(int, position);
     QFETCH(int, pause);
     QFETCH(QString, words);
+    QFETCH(QLocale, locale);
+    QLocale::setDefault(locale);
+    const auto restore = qScopeGuard([] { QLocale::setDefault(QLocale::c()); });
     auto *slider = find<runtime::Slider>("sldInterval");
     slider->setValue(position == 8 ? 9 : position);
     slider->setValue(position);

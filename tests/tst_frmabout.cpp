@@ -4,15 +4,19 @@
 #include "recordingmessagedialog.h"
 #include "roller/form1.h"
 #include "runtime/controls/picturebox.h"
+#include "runtime/controls/stillbuttonstyle.h"
 #include "runtime/controls/timer.h"
 
+#include <algorithm>
 #include <memory>
 #include <optional>
 #include <QAccessible>
 #include <QApplication>
 #include <QLabel>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QStyleOptionButton>
 #include <QTest>
 #include <QTimer>
 
@@ -32,6 +36,7 @@ private Q_SLOTS:
     void layoutMatchesTable_data();
     void layoutMatchesTable();
     void separatorLines();
+    void defaultButtonIsDrawnStill();
     void everyControlIsNamedForAssistiveTools();
     void dialogFrameAndPlacement();
     void focusAndTabOrder();
@@ -90,9 +95,10 @@ void TestFrmAbout::cleanup()
 
 void TestFrmAbout::infoCreatesOneInstanceAndKeepsIt()
 {
-    QVERIFY(!frmAbout::hasInstance());
+    const auto anAboutWindow = [](QWidget *window) { return window->objectName() == "frmAbout"; };
+    QVERIFY(std::ranges::none_of(QApplication::topLevelWidgets(), anAboutWindow));
     clickInfo();
-    QVERIFY(frmAbout::hasInstance());
+    QCOMPARE(std::ranges::count_if(QApplication::topLevelWidgets(), anAboutWindow), 1);
     frmAbout *first = &frmAbout::instance();
     QVERIFY(first->isVisible() && first->isLoaded());
     QCOMPARE(first->parentWidget(), nullptr);
@@ -169,6 +175,45 @@ void TestFrmAbout::separatorLines()
         QCOMPARE(picture.pixelColor(x, 164), QColor(Qt::white));
         QCOMPARE(picture.pixelColor(x, 165), QColor(Qt::white));
     }
+}
+
+void TestFrmAbout::defaultButtonIsDrawnStill()
+{
+    // Notes every button the style beneath the program's is asked to draw, and how many came
+    // with their style object, without which a style has nothing to animate.
+    struct RecordingStyle : QProxyStyle
+    {
+        void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
+                           const QWidget *widget) const override
+        {
+            note(option);
+            QProxyStyle::drawPrimitive(element, option, painter, widget);
+        }
+        void drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
+                         const QWidget *widget) const override
+        {
+            note(option);
+            QProxyStyle::drawControl(element, option, painter, widget);
+        }
+        void note(const QStyleOption *option) const
+        {
+            const bool button = qstyleoption_cast<const QStyleOptionButton *>(option);
+            buttons += button;
+            animatable += button && option->styleObject;
+        }
+        mutable int buttons = 0;
+        mutable int animatable = 0;
+    };
+    auto *recording = new RecordingStyle;
+    runtime::StillButtonStyle still(recording);
+    clickInfo();
+    auto *ok = find<QPushButton>("cmdOK");
+    QVERIFY(ok->isDefault());
+    ok->setStyle(&still);
+    ok->grab();
+    ok->setStyle(nullptr);
+    QVERIFY(recording->buttons > 0);
+    QCOMPARE(recording->animatable, 0);
 }
 
 void TestFrmAbout::everyControlIsNamedForAssistiveTools()

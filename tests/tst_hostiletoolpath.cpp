@@ -9,6 +9,7 @@
 #include "recordingmessagedialog.h"
 #include "runtime/registry/memoryregistry.h"
 #include "runtime/registry/registryconstants.h"
+#include "sysinfovalues.h"
 
 #include <cstdio>
 #include <optional>
@@ -115,8 +116,7 @@ void TestHostileToolPath::cleanup()
 void TestHostileToolPath::press(const QByteArray &value, const QString &starts)
 {
     runtime::MemoryRegistry registry;
-    registry.setValue(reg::LocalMachine, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH",
-                      reg::TypeString, value);
+    registry.setValue(reg::LocalMachine, sysinfo::PathKey, "PATH", reg::TypeString, value);
     InstalledRegistry installed(std::move(registry));
     RecordingMessageDialog box;
     about::frmAbout::instance().StartSysInfo();
@@ -174,6 +174,8 @@ void TestHostileToolPath::startsTheNamedFileOrNothing_data()
                                    << QStringList {"caf\u00e9 tool"} << none << "caf\u00e9 tool";
     QTest::newRow("byte no text in UTF-8, on disk and as a replacement look-alike")
         << "%ROOT%/caf\xe9" + z << QStringList {"caf\ufffd"} << "raw name" << none;
+    QTest::newRow("a true replacement character")
+        << "%ROOT%/caf\xef\xbf\xbd" + z << QStringList {"caf\ufffd"} << none << "caf\ufffd";
     QTest::newRow("relative to the working folder")
         << "sub/tool" + z << QStringList {"sub/tool"} << none << "sub/tool";
     QTest::newRow("bare name, also on the search path") << "tool" + z << tool << "search path"

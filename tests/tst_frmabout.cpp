@@ -235,6 +235,11 @@ void TestFrmAbout::dialogFrameAndPlacement()
     QCOMPARE(window.objectName(), QStringLiteral("frmAbout"));
     QCOMPARE(window.size(), QSize(382, 237));
     QCOMPARE(window.minimumSize(), window.maximumSize());
+    // Maximized through a title bar that offers it all the same, it keeps its size.
+    window.setWindowState(Qt::WindowMaximized);
+    QCoreApplication::sendPostedEvents(&window, QEvent::MetaCall);
+    QVERIFY(!window.isMaximized());
+    QCOMPARE(window.size(), QSize(382, 237));
     QCOMPARE(window.geometry().topLeft(), QPoint(156, 129));
     const Qt::WindowFlags flags = window.windowFlags();
     QVERIFY(flags.testFlag(Qt::WindowCloseButtonHint));

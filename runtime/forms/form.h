@@ -61,6 +61,7 @@ protected:
                 [owner, handler] { Runtime::dispatch([owner, handler] { (owner->*handler)(); }); });
     }
 
+    void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 

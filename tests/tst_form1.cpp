@@ -6,6 +6,7 @@
 #include "runtime/controls/slider.h"
 #include "runtime/controls/timer.h"
 #include "runtime/kernel/randomsource.h"
+#include "strictwarnings.h"
 
 #include <cmath>
 #include <limits>
@@ -91,6 +92,7 @@ void TestForm1::initTestCase()
 
 void TestForm1::init()
 {
+    failOnStrayWarnings();
     m_form = std::make_unique<Form1>();
     m_form->Show();
 }

@@ -6,6 +6,7 @@
 #include "runtime/controls/picturebox.h"
 #include "runtime/controls/stillbuttonstyle.h"
 #include "runtime/controls/timer.h"
+#include "strictwarnings.h"
 
 #include <algorithm>
 #include <memory>
@@ -82,6 +83,7 @@ void TestFrmAbout::initTestCase()
 
 void TestFrmAbout::init()
 {
+    failOnStrayWarnings();
     m_about.emplace();
     m_main = std::make_unique<roller::Form1>();
     m_main->Show();

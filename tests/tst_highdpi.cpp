@@ -4,6 +4,7 @@
 #include "about/frmabout.h"
 #include "roller/form1.h"
 #include "runtime/controls/picturebox.h"
+#include "strictwarnings.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -27,6 +28,7 @@ class TestHighDpi : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void init() { failOnStrayWarnings(); }
     void initTestCase();
     void windowsScaleExactly_data();
     void windowsScaleExactly();

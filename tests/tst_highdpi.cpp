@@ -13,16 +13,6 @@
 #include <QStyleOptionSlider>
 #include <QTest>
 
-namespace {
-
-struct PlainSlider : QSlider
-{
-    using QSlider::initStyleOption;
-    using QSlider::QSlider;
-};
-
-} // namespace
-
 class TestHighDpi : public QObject
 {
     Q_OBJECT
@@ -86,7 +76,7 @@ void TestHighDpi::ticksAlike()
     form.Show();
     auto *real = form.findChild<QSlider *>("sldInterval");
     // A plain QSlider set up alike, in the same place, tells where the style puts positions.
-    PlainSlider plain(Qt::Horizontal, &form);
+    QSlider plain(Qt::Horizontal, &form);
     plain.setGeometry(real->geometry());
     plain.setRange(real->minimum(), real->maximum());
     plain.setValue(real->value());
@@ -120,7 +110,7 @@ void TestHighDpi::ticksAlike()
     // middle device column starts at the pixel edge nearest its exact position.
     QCOMPARE(widths[0], qRound(m_scale));
     QStyleOptionSlider option;
-    plain.initStyleOption(&option);
+    option.initFrom(&plain);
     const int length = plain.style()->pixelMetric(QStyle::PM_SliderLength, &option, &plain);
     const int span = plain.style()->pixelMetric(QStyle::PM_SliderSpaceAvailable, &option, &plain);
     for (int i = 0; i < 16; ++i) {

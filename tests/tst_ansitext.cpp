@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "runtime/text/ansitext.h"
 #include "runtime/text/codepage.h"
+#include "strictwarnings.h"
 
 #include <QTest>
 
@@ -20,6 +21,7 @@ Q_DECLARE_METATYPE(runtime::ansi::Missing)
 
 void TestAnsiText::init()
 {
+    failOnStrayWarnings();
 #ifdef Q_OS_WIN
     if (qstrcmp(QTest::currentTestFunction(), "encodeRules") != 0)
         QSKIP("Windows uses the system's code page");

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "runtime/kernel/error.h"
 #include "runtime/text/convert.h"
+#include "strictwarnings.h"
 
 #include <limits>
 #include <QTest>
@@ -14,6 +15,7 @@ class TestConvert : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void init() { failOnStrayWarnings(); }
     void textToInt16_data();
     void textToInt16();
     void textToInt16Errors_data();

@@ -5,6 +5,7 @@
 #include "runtime/kernel/runtime.h"
 #include "runtime/registry/memoryregistry.h"
 #include "runtime/registry/registryconstants.h"
+#include "strictwarnings.h"
 
 #include <QTest>
 
@@ -23,6 +24,7 @@ class TestGetKeyValue : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void init() { failOnStrayWarnings(); }
     void readsValues_data();
     void readsValues();
     void missingKeyOrValueClearsText_data();

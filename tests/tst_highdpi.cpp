@@ -4,6 +4,7 @@
 #include "about/frmabout.h"
 #include "roller/form1.h"
 #include "runtime/controls/picturebox.h"
+#include "strictwarnings.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -12,21 +13,12 @@
 #include <QStyleOptionSlider>
 #include <QTest>
 
-namespace {
-
-struct PlainSlider : QSlider
-{
-    using QSlider::initStyleOption;
-    using QSlider::QSlider;
-};
-
-} // namespace
-
 class TestHighDpi : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
+    void init() { failOnStrayWarnings(); }
     void initTestCase();
     void windowsScaleExactly_data();
     void windowsScaleExactly();
@@ -84,7 +76,7 @@ void TestHighDpi::ticksAlike()
     form.Show();
     auto *real = form.findChild<QSlider *>("sldInterval");
     // A plain QSlider set up alike, in the same place, tells where the style puts positions.
-    PlainSlider plain(Qt::Horizontal, &form);
+    QSlider plain(Qt::Horizontal, &form);
     plain.setGeometry(real->geometry());
     plain.setRange(real->minimum(), real->maximum());
     plain.setValue(real->value());
@@ -118,7 +110,7 @@ void TestHighDpi::ticksAlike()
     // middle device column starts at the pixel edge nearest its exact position.
     QCOMPARE(widths[0], qRound(m_scale));
     QStyleOptionSlider option;
-    plain.initStyleOption(&option);
+    option.initFrom(&plain);
     const int length = plain.style()->pixelMetric(QStyle::PM_SliderLength, &option, &plain);
     const int span = plain.style()->pixelMetric(QStyle::PM_SliderSpaceAvailable, &option, &plain);
     for (int i = 0; i < 16; ++i) {

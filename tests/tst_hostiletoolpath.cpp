@@ -9,6 +9,7 @@
 #include "recordingmessagedialog.h"
 #include "runtime/registry/memoryregistry.h"
 #include "runtime/registry/registryconstants.h"
+#include "strictwarnings.h"
 #include "sysinfovalues.h"
 
 #include <cstdio>
@@ -99,6 +100,7 @@ private:
 
 void TestHostileToolPath::init()
 {
+    failOnStrayWarnings();
     // Shell commands in the values name the marker relative to the working folder, which
     // cleanup() restores however the test ends.
     m_previousFolder = QDir::currentPath();

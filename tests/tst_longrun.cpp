@@ -11,6 +11,7 @@
 #include "roller/form1.h"
 #include "runtime/registry/memoryregistry.h"
 #include "runtime/registry/registryconstants.h"
+#include "strictwarnings.h"
 #include "sysinfovalues.h"
 
 #include <malloc.h>
@@ -86,6 +87,7 @@ class TestLongRun : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void init() { failOnStrayWarnings(); }
     void initTestCase();
     void staysFlat_data();
     void staysFlat();

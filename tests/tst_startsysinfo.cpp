@@ -6,6 +6,7 @@
 #include "runtime/kernel/runtime.h"
 #include "runtime/registry/memoryregistry.h"
 #include "runtime/registry/registryconstants.h"
+#include "strictwarnings.h"
 #include "sysinfovalues.h"
 
 #include <optional>
@@ -50,6 +51,7 @@ class TestStartSysInfo : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void init() { failOnStrayWarnings(); }
     void initTestCase();
     void findsAndStartsTheTool_data();
     void findsAndStartsTheTool();

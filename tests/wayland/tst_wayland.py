@@ -9,8 +9,7 @@ import sys
 
 import pyatspi
 
-from atspiclient import application, check, find, found, press, report, wait_for
-from pyatspi import ROLE_ALERT, ROLE_DIALOG, ROLE_FRAME, ROLE_LABEL, ROLE_STATUS_BAR
+from atspiclient import application, check, find, press, report, wait_for
 
 
 def size(window):
@@ -18,21 +17,24 @@ def size(window):
     return (extents.width, extents.height)
 
 
-main = found(wait_for(lambda: find(application(), ROLE_FRAME, "Dicemere"), 20),
-             "the program starts under weston")
-check(size(main) == (492, 123), "the main window's client size is 492x123: %s" % (size(main),))
-label = found(find(find(main, ROLE_STATUS_BAR), ROLE_LABEL), "the roll's label in its frame")
-first = label.name
-check(wait_for(lambda: label.name != first, 10), "it rolls: %s, then %s" % (first, label.name))
-press(main, "Info")
-about = found(wait_for(lambda: find(application(), ROLE_DIALOG, "About Dicemere"), 5),
-              "Info opens About")
-check(size(about) == (382, 237), "About's client size is 382x237: %s" % (size(about),))
-press(about, "System Info...")
-text = "System Information Is Unavailable At This Time"
-box = found(wait_for(lambda: find(application(), ROLE_ALERT), 5), "System Info opens a message")
-check(find(box, ROLE_LABEL, text), "System Info with no tool says: " + text)
-press(box, "OK")
+main = wait_for(lambda: find(application(), "frame", "Dicemere"), 20)
+check(main is not None, "the program starts under weston")
+if main is not None:
+    check(size(main) == (492, 123), "the main window's client size is 492x123: %s" % (size(main),))
+    label = find(find(main, "status bar"), "label")
+    check(label is not None, "the roll's frame is a status bar with the roll")
+    first = label and label.name
+    check(label and wait_for(lambda: label.name != first, 10),
+          "it rolls: %s, then %s" % (first, label and label.name))
+    press(main, "Info")
+    about = wait_for(lambda: find(application(), "dialog", "About Dicemere"), 5)
+    check(about and size(about) == (382, 237), "Info opens About, 382x237")
+    press(about, "System Info...")
+    text = "System Information Is Unavailable At This Time"
+    box = wait_for(lambda: find(application(), "alert"), 5)
+    check(find(box, "label", text), "System Info with no tool says: " + text)
+    if box:
+        press(box, "OK")
 
 log = open(sys.argv[1]).read()
 app_ids = re.findall(r"rq xdg_toplevel@\d+\.set_app_id\((.*)\)", log)
@@ -43,8 +45,7 @@ limits = about and re.findall(r"rq %s\.set_m(?:in|ax)_size\((.*)\)" % about[1], 
 surface = about and re.search(r"rq (xdg_surface@\d+)\.get_toplevel\(new id %s\)" % about[1], log)
 framed = surface and re.findall(r"rq %s\.set_window_geometry\(0, 0, (.*)\)" % surface[1], log)
 print("About's size limits", limits, "in a window of", framed)
-# The last limits count: Qt 6.4 sends the client size, Qt 6.8 sends it again once its title bar is
-# drawn, as the window with that bar, which is the size xdg-shell means.
+# The last count: Qt 6.8 sends them again as the window with its title bar, as xdg-shell means.
 check(limits and framed and limits[-2:] in ([size] * 2 for size in ("382, 237", framed[-1])),
       "About's size is fixed for weston")
 

@@ -10,13 +10,13 @@ usage: bench/run.sh [--full] [--offscreen] [--runs N] [--build-dir DIR]
   --full           follow 200 ticks at the 1000 ms pause (200 s) instead of 60
   --offscreen      use Qt's offscreen platform instead of xcb under Xvfb
   --runs N         start-up runs of each program, after two warm-up rounds (default 15)
-  --build-dir DIR  the Release tree to configure and build (default: build-bench)
+  --build-dir DIR  the Release tree to configure and build (default: build/bench)
 TEXT
 }
 
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source_dir=$(dirname "$here")
-build=$source_dir/build-bench
+build=$source_dir/build/bench
 platform=xcb
 slow_ticks=60
 runs=15

@@ -3,8 +3,8 @@
 # The Windows edition under Wine on Xvfb beside the Linux one, each held against a plain Qt
 # program (one label, a new number every 125 ms) built from the same Qt: start-up to the first
 # paint, peak working set, CPU time at the 0.125 s pause and at rest with the About window open
-# and closed. Builds a Release tree for Linux (build-bench) and one cross-built for Windows
-# against the static Qt of scripts/qt-mingw.sh (build-bench-windows). Installs nothing.
+# and closed. Builds a Release tree for Linux (build/bench) and one cross-built for Windows
+# against the static Qt of scripts/qt-mingw.sh (build/bench-windows). Installs nothing.
 set -euo pipefail
 
 usage() {
@@ -45,8 +45,8 @@ for tool in Xvfb /usr/lib/wine/wine64; do
     command -v "$tool" >/dev/null || { echo "$tool not found (scripts/windows.sh installs it)" >&2; exit 1; }
 done
 
-linux=$source_dir/build-bench
-windows=$source_dir/build-bench-windows
+linux=$source_dir/build/bench
+windows=$source_dir/build/bench-windows
 targets=(dicemere-bench-startup-probe dicemere-bench-plain dicemere-bench-idle)
 cmake -S "$source_dir" -B "$linux" -G Ninja -DCMAKE_BUILD_TYPE=Release -DDICEMERE_BUILD_BENCH=ON \
     -DDICEMERE_BUILD_TESTS=OFF >/dev/null

@@ -35,6 +35,7 @@ runtime::MemoryRegistry sampleRegistry()
                       "Software\\" + runtime::ansi::encode(QStringLiteral("Caf\u00e9")), "",
                       TypeString, terminated("cafe"));
     registry.createKey(CurrentUser, "Software\\Empty");
+    registry.setValue(CurrentUser, "Software\\Caf\xe9", "", TypeString, terminated("Latin-1"));
     registry.setValue(CurrentUser, dicemereKey, "", TypeString, terminated("dicemere"));
     registry.setValue(CurrentUser, dicemereKey, "Terminated", TypeString, terminated("dice"));
     registry.setValue(CurrentUser, dicemereKey, "Unterminated", TypeString, "dice");
@@ -116,6 +117,10 @@ void TestRegistry::openKey_data()
     QTest::newRow("accented name in other case")
         << CurrentUser << none << "SOFTWARE\\" + runtime::ansi::encode(QStringLiteral("CAF\u00c9"))
         << KeyRead << Success << terminated("cafe");
+    // As Windows' conversion reads them, bytes that are no text both become the replacement.
+    QTest::newRow("byte no text in UTF-8, in other case")
+        << CurrentUser << none << QByteArray("SOFTWARE\\CAF\xc9") << KeyRead << Success
+        << terminated("Latin-1");
     QTest::newRow("trailing backslash")
         << LocalMachine << none << msinfoKey + '\\' << KeyRead << Success << terminated("msinfo");
     QTest::newRow("leading backslash")

@@ -22,6 +22,22 @@ set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 set(CPACK_VERBATIM_VARIABLES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+# A package is built for one Debian release and its Qt; the release in the version keeps the two
+# apart and lets apt replace the one for Debian 12 when the system moves on to 13.
+set(debian_release)
+if(EXISTS /etc/os-release)
+    file(STRINGS /etc/os-release os_release REGEX "^(ID|VERSION_ID)=")
+    if("ID=debian" IN_LIST os_release)
+        list(FILTER os_release INCLUDE REGEX "^VERSION_ID=")
+        string(REGEX REPLACE "^VERSION_ID=\"?([0-9]+).*" "\\1" debian_release "${os_release}")
+    endif()
+endif()
+if(debian_release)
+    set(DICEMERE_DEBIAN_VERSION ${PROJECT_VERSION}+deb${debian_release})
+else()
+    set(DICEMERE_DEBIAN_VERSION ${PROJECT_VERSION})
+endif()
+set(CPACK_DEBIAN_PACKAGE_VERSION ${DICEMERE_DEBIAN_VERSION})
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The layouts are drawn for Arial's metrics; Liberation Sans has them. The xcb platform plugin

@@ -2,14 +2,14 @@
 #include "about/frmabout.h"
 
 #include "about/frmaboutlayout.h"
-#include "runtime/ansitext.h"
-#include "runtime/convert.h"
-#include "runtime/files.h"
-#include "runtime/messagedialog.h"
-#include "runtime/programstart.h"
-#include "runtime/registryapi.h"
-#include "runtime/registryconstants.h"
-#include "runtime/text.h"
+#include "runtime/registry/registryapi.h"
+#include "runtime/registry/registryconstants.h"
+#include "runtime/system/files.h"
+#include "runtime/system/messagedialog.h"
+#include "runtime/system/programstart.h"
+#include "runtime/text/ansitext.h"
+#include "runtime/text/convert.h"
+#include "runtime/text/text.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -38,6 +38,14 @@ const QString SysInfoValue = QStringLiteral("PATH");
 const QString SysInfoLocationKey = QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools Location");
 const QString SysInfoLocationValue = QStringLiteral("MSINFO");
 const QString SysInfoFile = QStringLiteral("\\MSINFO32.EXE");
+// Where the system keeps no registry, the tool's path value names the first of these programs on
+// the search path: each shows a summary of the machine's hardware and system.
+const runtime::ProgramValue SysInfoTools[] = {
+    {.root = runtime::registry::LocalMachine,
+     .key = SysInfoKey,
+     .name = SysInfoValue,
+     .programs = {QStringLiteral("hardinfo"), QStringLiteral("kinfocenter"),
+                  QStringLiteral("cpu-x"), QStringLiteral("lshw-gtk")}}};
 
 constexpr qsizetype DataBufferSize = 1024;
 
@@ -149,7 +157,7 @@ runtime::Truth frmAbout::GetKeyValue(const qint32 &KeyRoot, const QString &KeyNa
                                      const QString &SubKeyRef, QString &KeyVal)
 {
     using namespace runtime;
-    const RegistryLookup advapi32;
+    const RegistryLookup advapi32(SysInfoTools);
     OpenKey key(advapi32);
 
     // Reading is all this needs; asking for more (0x2003F) is refused to standard users.

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "runtime/form.h"
+#include "runtime/forms/form.h"
 
 #include <memory>
 

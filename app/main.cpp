@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "roller/form1.h"
-#include "runtime/application.h"
-#include "runtime/runtime.h"
+#include "runtime/kernel/application.h"
+#include "runtime/kernel/runtime.h"
 
 int main(int, char *argv[])
 {

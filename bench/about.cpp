@@ -7,8 +7,8 @@
 #include "paintwatcher.h"
 #include "report.h"
 #include "roller/form1.h"
-#include "runtime/application.h"
-#include "runtime/runtime.h"
+#include "runtime/kernel/application.h"
+#include "runtime/kernel/runtime.h"
 #include "stats.h"
 
 #include <cstdio>

@@ -2,8 +2,8 @@
 #include "drivenform.h"
 
 #include "paintwatcher.h"
-#include "runtime/runtime.h"
-#include "runtime/timer.h"
+#include "runtime/controls/timer.h"
+#include "runtime/kernel/runtime.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -4,9 +4,9 @@
 // window open. bench/windows.sh reads its CPU time from outside, on Linux and under Wine alike.
 //   dicemere-bench-idle fast|rest|about
 #include "roller/form1.h"
-#include "runtime/application.h"
-#include "runtime/runtime.h"
-#include "runtime/slider.h"
+#include "runtime/controls/slider.h"
+#include "runtime/kernel/application.h"
+#include "runtime/kernel/runtime.h"
 
 #include <cstdio>
 #include <cstring>

@@ -2,9 +2,9 @@
 // RollDie alone, and the roll handler without the repaint it leaves for the event loop, in
 // Google Benchmark. The form is shown so that its controls exist; its own timer is stopped.
 #include "roller/form1.h"
-#include "runtime/application.h"
-#include "runtime/runtime.h"
-#include "runtime/timer.h"
+#include "runtime/controls/timer.h"
+#include "runtime/kernel/application.h"
+#include "runtime/kernel/runtime.h"
 
 #include <benchmark/benchmark.h>
 #include <QApplication>

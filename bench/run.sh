@@ -31,8 +31,8 @@ while (($#)); do
     esac
     shift
 done
-if [[ $platform == xcb ]] && ! command -v xvfb-run >/dev/null; then
-    echo "xvfb-run not found: measuring on the offscreen platform" >&2
+if [[ $platform == xcb ]] && ! command -v Xvfb >/dev/null; then
+    echo "Xvfb not found: measuring on the offscreen platform" >&2
     platform=offscreen
 fi
 
@@ -47,7 +47,7 @@ measure=(env -u QT_XCB_NO_MITSHM -u QT_SCALE_FACTOR LC_ALL=C.UTF-8 XDG_RUNTIME_D
     QT_QPA_PLATFORM="$platform" BENCH_BUILD="$build" BENCH_RUNS="$runs"
     BENCH_SLOW_TICKS="$slow_ticks" "$here/measure.sh")
 if [[ $platform == xcb ]]; then
-    xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" "${measure[@]}"
+    "$source_dir/tests/xvfb.sh" "${measure[@]}"
 else
     "${measure[@]}"
 fi

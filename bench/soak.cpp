@@ -4,8 +4,8 @@
 //   dicemere-bench-soak TICKS
 #include "drivenform.h"
 #include "report.h"
-#include "runtime/application.h"
-#include "runtime/runtime.h"
+#include "runtime/kernel/application.h"
+#include "runtime/kernel/runtime.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -2,8 +2,8 @@
 // app/main.cpp line for line, plus the watcher that reports Form1's first paint and ends the run.
 #include "firstpaint.h"
 #include "roller/form1.h"
-#include "runtime/application.h"
-#include "runtime/runtime.h"
+#include "runtime/kernel/application.h"
+#include "runtime/kernel/runtime.h"
 
 #include <QApplication>
 

@@ -3,8 +3,8 @@
 // the instructions by TICKS. Without valgrind it just rolls.
 //   valgrind --tool=callgrind --instr-atstart=no --collect-atstart=no dicemere-bench-tick TICKS
 #include "drivenform.h"
-#include "runtime/application.h"
-#include "runtime/runtime.h"
+#include "runtime/kernel/application.h"
+#include "runtime/kernel/runtime.h"
 
 #include <cstdlib>
 #include <QApplication>

@@ -6,10 +6,10 @@
 //   dicemere-bench-wakeups TICKS
 #include "report.h"
 #include "roller/form1.h"
-#include "runtime/application.h"
-#include "runtime/runtime.h"
-#include "runtime/slider.h"
-#include "runtime/timer.h"
+#include "runtime/controls/slider.h"
+#include "runtime/controls/timer.h"
+#include "runtime/kernel/application.h"
+#include "runtime/kernel/runtime.h"
 
 #include <cstdio>
 #include <cstdlib>

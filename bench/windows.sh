@@ -18,7 +18,12 @@ TEXT
 
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source_dir=$(dirname "$here")
-qt=${DICEMERE_QT_MINGW:-$HOME/.cache/dicemere/qt-6.4.2-mingw-r2}
+# The cross-built Qt lives in the Debian 13 root, beside the Qt it was built with.
+if [ "$(. /etc/os-release && echo "$VERSION_ID")" != 13 ]; then
+    exec "$source_dir/scripts/debian13.sh" bench/windows.sh "$@"
+fi
+source "$source_dir/scripts/lib.sh"
+qt=$DICEMERE_QT_MINGW
 runs=11
 seconds=20
 repeats=3
@@ -36,7 +41,7 @@ if [[ ! -f $qt/plugins/platforms/libqwindows.a ]]; then
     echo "no cross-built Qt in $qt: scripts/windows.sh builds it" >&2
     exit 1
 fi
-for tool in xvfb-run /usr/lib/wine/wine64; do
+for tool in Xvfb /usr/lib/wine/wine64; do
     command -v "$tool" >/dev/null || { echo "$tool not found (scripts/windows.sh installs it)" >&2; exit 1; }
 done
 
@@ -46,7 +51,7 @@ targets=(dicemere-bench-startup-probe dicemere-bench-plain dicemere-bench-idle)
 cmake -S "$source_dir" -B "$linux" -G Ninja -DCMAKE_BUILD_TYPE=Release -DDICEMERE_BUILD_BENCH=ON \
     -DDICEMERE_BUILD_TESTS=OFF >/dev/null
 cmake --build "$linux" --target "${targets[@]}" dicemere-bench-startup >/dev/null
-(cd "$source_dir" && DICEMERE_QT_MINGW=$qt cmake --preset windows -B "$windows" \
+(cd "$source_dir" && cmake --preset windows -B "$windows" \
     -DDICEMERE_BUILD_BENCH=ON -DDICEMERE_BUILD_TESTS=OFF >/dev/null)
 cmake --build "$windows" --target "${targets[@]}" >/dev/null
 
@@ -55,4 +60,4 @@ trap 'rm -rf "$runtime_dir"' EXIT
 env -u QT_XCB_NO_MITSHM -u QT_SCALE_FACTOR LC_ALL=C.UTF-8 XDG_RUNTIME_DIR="$runtime_dir" \
     BENCH_LINUX="$linux" BENCH_WINDOWS="$windows" BENCH_RUNS="$runs" BENCH_SECONDS="$seconds" \
     BENCH_REPEATS="$repeats" \
-    xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" "$here/measure-windows.sh"
+    "$source_dir/tests/xvfb.sh" "$here/measure-windows.sh"

@@ -1,11 +1,10 @@
 # The windows preset's toolchain: mingw-w64 (mingw-w64.cmake) and the static Qt that
-# scripts/qt-mingw.sh cross-builds, found in $DICEMERE_QT_MINGW or else in the folder where
-# scripts/windows.sh keeps it, unless CMAKE_PREFIX_PATH names another.
+# scripts/qt-mingw.sh cross-builds, found in $DICEMERE_QT_MINGW (the scripts set it; see
+# scripts/lib.sh), unless CMAKE_PREFIX_PATH names another.
 if(NOT CMAKE_PREFIX_PATH)
-    if(DEFINED ENV{DICEMERE_QT_MINGW})
-        set(CMAKE_PREFIX_PATH "$ENV{DICEMERE_QT_MINGW}")
-    else()
-        set(CMAKE_PREFIX_PATH "$ENV{HOME}/.cache/dicemere/qt-6.4.2-mingw-r2")
+    if(NOT DEFINED ENV{DICEMERE_QT_MINGW})
+        message(FATAL_ERROR "Name the cross-built Qt: set DICEMERE_QT_MINGW or CMAKE_PREFIX_PATH")
     endif()
+    set(CMAKE_PREFIX_PATH "$ENV{DICEMERE_QT_MINGW}")
 endif()
 include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64.cmake)

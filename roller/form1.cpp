@@ -3,11 +3,11 @@
 
 #include "about/frmabout.h"
 #include "roller/form1layout.h"
-#include "runtime/accessibility.h"
-#include "runtime/convert.h"
-#include "runtime/randomsource.h"
-#include "runtime/slider.h"
-#include "runtime/timer.h"
+#include "runtime/accessibility/accessibility.h"
+#include "runtime/controls/slider.h"
+#include "runtime/controls/timer.h"
+#include "runtime/kernel/randomsource.h"
+#include "runtime/text/convert.h"
 
 #include <cfenv>
 #include <QGroupBox>
@@ -61,7 +61,7 @@ void Form1::connectEvents()
     }
     describeDice();
     handle(control<QPushButton>("Command1"), &QPushButton::clicked, &Form1::Command1_Click);
-    handle(m_tmrRoller.get(), &QTimer::timeout, &Form1::tmrRoller_Timer);
+    handle(m_tmrRoller.get(), &runtime::Timer::timeout, &Form1::tmrRoller_Timer);
     handle(m_sldInterval.get(), &runtime::Slider::Change, &Form1::sldInterval_Change);
 }
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "runtime/layout.h"
+#include "runtime/forms/layout.h"
 
 #include <array>
 

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Runs a command in this checkout inside a Debian 13 root, so that a Debian 12 machine builds and
-# tests Dicemere for the Debian its users run today as well:
+# Runs a command in this checkout on Debian 13: inside a Debian 13 root, so that a Debian 12
+# machine builds and tests Dicemere for the Debian its users run today as well, or, on Debian 13
+# itself, as it is:
 #
 #   scripts/debian13.sh COMMAND [ARGS...]    e.g. scripts/debian13.sh scripts/test.sh --here
 #
@@ -64,12 +65,21 @@ make_root() {
     mv "$root.partial" "$root"
 }
 
+# On Debian 13 itself the command runs as it is.
+if [ "$(. /etc/os-release && echo "$VERSION_ID")" = 13 ]; then
+    exec "$@"
+fi
 [ -x "$root/usr/bin/apt-get" ] || make_root
-# Each checkout has build folders of its own in the root; those of checkouts unused for two days go.
+# Each checkout has build folders of its own in the root; those of checkouts that are gone, or
+# unused for two days, go.
+checkouts=$root/var/cache/dicemere-build
+for folder in "$checkouts"/????????????????/; do
+    [ -f "$folder/.checkout" ] && [ -d "$(cat "$folder/.checkout")" ] \
+        && [ -z "$(find "$folder/.checkout" -mtime +2)" ] || as_root rm -rf "$folder"
+done
 builds=$(realpath . | sha256sum | cut -c1-16)
-mkdir -p "$root/src" "$root/var/cache/dicemere-build/$builds" build
-find "$root/var/cache/dicemere-build" -mindepth 1 -maxdepth 1 -mtime +2 -exec rm -rf {} +
-touch "$root/var/cache/dicemere-build/$builds"
+mkdir -p "$root/src" "$checkouts/$builds" build
+realpath . >"$checkouts/$builds/.checkout"
 as_root cp -L /etc/resolv.conf "$root/etc/resolv.conf"
 update=keep
 [ -n "$(find "$root/var/lib/apt/lists" -maxdepth 1 -name '*_InRelease' -mtime -7)" ] || update=update

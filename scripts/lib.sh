@@ -29,11 +29,13 @@ apt_mirror() {
     local suite=$1 list
     {
         for list in /etc/apt/sources.list /etc/apt/sources.list.d/*.list; do
-            [ -f "$list" ] && awk -v suite="$suite" '$1 == "deb" {
+            [ -f "$list" ] || continue
+            awk -v suite="$suite" '$1 == "deb" {
                 for (i = 2; i < NF; i++) if ($i !~ /^\[/ && $(i + 1) == suite) print $i }' "$list"
         done
         for list in /etc/apt/sources.list.d/*.sources; do
-            [ -f "$list" ] && awk -v want="$suite" '
+            [ -f "$list" ] || continue
+            awk -v want="$suite" '
                 function flush(   i, j, s, u) {
                     if (types ~ /(^| )deb( |$)/ && enabled != "no")
                         for (i = split(suites, s, " "); i > 0; i--)
@@ -47,5 +49,17 @@ apt_mirror() {
                 key == "suites:" { suites = $0 } key == "enabled:" { enabled = tolower($0) }
                 END { flush() }' "$list"
         done
-    } | head -n 1
+    } | awk "NR == 1"
+}
+
+# The static Qt for Windows that scripts/qt-mingw.sh cross-builds in the Debian 13 root from that
+# release's own source, matching the Qt tools installed there. It counts only with its Windows
+# platform plugin, which every window needs, and the stamp of the script's current recipe.
+qt_mingw_version=6.8.2
+export DICEMERE_QT_MINGW=${DICEMERE_QT_MINGW:-$HOME/.cache/dicemere/qt-$qt_mingw_version-mingw}
+qt_mingw_stamp=dicemere-qt-recipe-3
+qt_mingw_ready() {
+    [ -f "$DICEMERE_QT_MINGW/lib/cmake/Qt6/Qt6Config.cmake" ] \
+        && [ -f "$DICEMERE_QT_MINGW/plugins/platforms/libqwindows.a" ] \
+        && [ -f "$DICEMERE_QT_MINGW/$qt_mingw_stamp" ]
 }

@@ -1,72 +1,54 @@
 #!/usr/bin/env bash
-# Cross-builds Qt 6.4.2 base for 64-bit Windows as static libraries, from Debian's own source
-# package, into the folder given as $1. Debian's Qt tools (moc, rcc, uic) serve as host tools,
-# so only the target libraries and plugins are built: Core, Gui, Widgets, Test and the windows
-# and offscreen platform plugins. About 40 minutes on two cores.
+# Cross-builds Qt base for 64-bit Windows as static libraries into $DICEMERE_QT_MINGW (see
+# scripts/lib.sh), from the Debian source package of the very Qt installed here. It runs in the
+# Debian 13 root (scripts/windows.sh calls it there): a cross build of Qt needs host tools of its
+# own version, and Debian 13's Qt 6.8 is the one that still gets fixes. Debian's moc, rcc and uic
+# serve as host tools, so only the target libraries and plugins are built: Core, Gui, Widgets,
+# Test, the windows and offscreen platform plugins and the Windows styles. About 45 minutes on
+# two cores.
 #
-# OpenGL stays on, as dynamic OpenGL chosen at run time: Qt 6.4.2's Windows platform plugin does
-# not compile without it. Tablet input is off: Debian's source leaves out the Wintab headers it
-# needs, and Dicemere takes none. Direct2D is off, and with it the DirectWrite 3 font database,
-# which Qt 6.4.2 builds only alongside Direct2D; fonts come through GDI, Qt's default. The build
-# folder is kept beside the prefix until the install is done, so a run that was cut short goes on
-# where it stopped.
+# OpenGL stays on, as dynamic OpenGL chosen at run time, which the Windows platform plugin has
+# always been built with. Tablet input is off: Debian's source leaves out the Wintab headers it
+# needs, and Dicemere takes none. Direct2D is off. The build folder is kept beside the prefix
+# until the install is done, so a run that was cut short goes on where it stopped.
 #
 # What Qt embeds names no folder of this machine, so anyone gets the same bytes: the compilers map
 # the source and build folders to fixed names, and Qt is configured for a fixed prefix, installed
-# into a staging folder and moved to $1 (Qt's CMake packages find themselves wherever they are).
-# The stamp written last marks a Qt built this way; scripts/windows.sh and scripts/release.sh
-# take no Qt without it.
+# into a staging folder and moved into place (Qt's CMake packages find themselves wherever they
+# are). The stamp written last marks a Qt built this way.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-prefix=$1
+source scripts/lib.sh
+
+prefix=$DICEMERE_QT_MINGW
 toolchain=$PWD/cmake/mingw-w64.cmake
-
-sudo=()
-[ "$(id -u)" -eq 0 ] || sudo=(sudo)
-
 work=$prefix.work
-neutral=/opt/qt-6.4.2-mingw
-stamp=dicemere-qt-recipe-2
-prefix_map="-ffile-prefix-map=$work/src=/qt-6.4.2/src -ffile-prefix-map=$work/build=/qt-6.4.2/build"
+neutral=/opt/qt-$qt_mingw_version-mingw
+version=$(dpkg-query -W -f='${Version}' qt6-base-dev-tools)
+[[ $version == "$qt_mingw_version"+* ]] \
+    || { echo "the Qt tools here are $version, not $qt_mingw_version: run in the Debian 13 root" >&2; exit 1; }
+codename=$(. /etc/os-release && echo "$VERSION_CODENAME")
+prefix_map="-ffile-prefix-map=$work/src=/qt-$qt_mingw_version/src"
+prefix_map+=" -ffile-prefix-map=$work/build=/qt-$qt_mingw_version/build"
 
-# The machine's own bookworm entries, as deb-src lines: the mirror apt is set up with serves the
-# source too. Both the one-line lists and the deb822 .sources files count.
-source_entries() {
-    local list
-    for list in /etc/apt/sources.list /etc/apt/sources.list.d/*.list; do
-        [ -f "$list" ] && awk '$1 == "deb" && $0 ~ /[[:space:]]bookworm[[:space:]]/ {
-            $1 = "deb-src"; print }' "$list"
-    done
-    for list in /etc/apt/sources.list.d/*.sources; do
-        [ -f "$list" ] && awk '
-            function flush() {
-                if (types ~ /(^| )deb( |$)/ && enabled != "no" && uris != "")
-                    for (i = split(suites, s, " "); i > 0; i--)
-                        for (j = split(uris, u, " "); j > 0 && s[i] == "bookworm"; j--)
-                            print "deb-src " u[j] " bookworm " components
-                types = uris = suites = components = enabled = ""
-            }
-            /^[[:space:]]*$/ { flush(); next }
-            /^#/ { next }
-            { key = tolower($1); $1 = "" ; sub(/^ +/, "") }
-            key == "types:" { types = $0 } key == "uris:" { uris = $0 }
-            key == "suites:" { suites = $0 } key == "components:" { components = $0 }
-            key == "enabled:" { enabled = tolower($0) }
-            END { flush() }' "$list"
-    done
-}
-
-# Debian's source package, asked through a list of its own so the system's lists stay as they are.
+# Debian's source package, asked through a list of its own (deb-src lines for the mirrors this
+# machine's apt sources name), so the system's lists stay as they are.
 fetch_source() {
+    local suite mirror
     mkdir -p "$work/lists/partial"
-    source_entries | sort -u >"$work/sources.list"
-    [ -s "$work/sources.list" ] || { echo "no bookworm entry in the apt sources" >&2; exit 1; }
+    for suite in "$codename" "$codename-updates" "$codename-security"; do
+        mirror=$(apt_mirror "$suite")
+        [ -z "$mirror" ] || echo "deb-src $mirror $suite main"
+    done >"$work/sources.list"
+    [ -s "$work/sources.list" ] || { echo "no $codename entry in the apt sources" >&2; exit 1; }
     local apt_src=(-o Dir::Etc::SourceList="$work/sources.list" -o Dir::Etc::SourceParts=/nonexistent
                    -o Dir::State::Lists="$work/lists")
-    "${sudo[@]}" apt-get "${apt_src[@]}" update -q
-    (cd "$work" && "${sudo[@]}" apt-get "${apt_src[@]}" source --download-only qt6-base=6.4.2+dfsg-10)
-    "${sudo[@]}" chown -R "$(id -u):$(id -g)" "$work"
-    dpkg-source -x "$work"/qt6-base_6.4.2+dfsg-10.dsc "$work/src.partial" >/dev/null
+    need dpkg-dev
+    as_root apt-get "${apt_src[@]}" update -q
+    (cd "$work" && as_root apt-get "${apt_src[@]}" source --download-only "qt6-base=$version")
+    as_root chown -R "$(id -u):$(id -g)" "$work"
+    rm -rf "$work/src.partial"
+    dpkg-source -x "$work"/qt6-base_"${version#*:}".dsc "$work/src.partial" >/dev/null
     mv "$work/src.partial" "$work/src"
 }
 [ -d "$work/src" ] || fetch_source
@@ -84,11 +66,12 @@ cmake -S "$work/src" -B "$work/build" -G Ninja \
     -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF -DFEATURE_xml=OFF \
     -DFEATURE_printsupport=OFF -DFEATURE_concurrent=OFF -DFEATURE_vulkan=OFF \
     -DFEATURE_androiddeployqt=OFF -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF -DFEATURE_ico=ON \
-    -DFEATURE_tabletevent=OFF -DFEATURE_direct2d=OFF -DFEATURE_directwrite3=OFF
+    -DFEATURE_tabletevent=OFF -DFEATURE_direct2d=OFF
 cmake --build "$work/build"
 rm -rf "$work/stage"
 DESTDIR="$work/stage" cmake --install "$work/build"
-touch "$work/stage$neutral/$stamp"
+echo "$version" >"$work/stage$neutral/$qt_mingw_stamp"
 rm -rf "$prefix"
+mkdir -p "$(dirname "$prefix")"
 mv "$work/stage$neutral" "$prefix"
 rm -rf "$work"

@@ -1,102 +1,129 @@
 #!/usr/bin/env bash
-# Makes a release of the checked-out commit: the Debian package and, where the cross-built Qt for
-# Windows is there (as scripts/windows.sh finds it; that script builds it), the portable
-# dicemere.exe and its installer, written into OUTDIR with their SHA256SUMS. Without that Qt it
-# makes the Debian package and says that the Windows part was left out. Non-zero on any failure.
+# Makes a release of the checked-out commit: a Debian package for each of Debian 12 and 13, each
+# built in its own release (Debian 13 in the root of scripts/debian13.sh; on Debian 13 itself, its
+# own package alone), and, where the cross-built Qt for Windows is there (scripts/windows.sh
+# builds it), the portable dicemere.exe and its installer, written into OUTDIR with their
+# SHA256SUMS. Without that Qt it says that the Windows part was left out. Non-zero on any failure.
 #
-#   scripts/release.sh [--linux] OUTDIR   the release (--linux: the Debian package alone)
+#   scripts/release.sh [--linux] OUTDIR   the release (--linux: the Debian packages alone)
 #   scripts/release.sh --verify [--linux] makes it twice, in two fresh clones of this commit at
 #                                         different paths, in different time zones, locales and
 #                                         umasks, and compares every file byte for byte; names
 #                                         the first file and byte that differ
 #
+# A release is exactly its commit: it is built in a fresh clone of it, so nothing of the working
+# tree (an untracked file, an edit git was told to ignore) can get in. OUTDIR is checked before
+# anything is built and filled only at the end, whole: a release that fails leaves it untouched.
 # The same commit gives the same bytes anywhere: every time in the files is the commit's
 # (SOURCE_DATE_EPOCH), the time zone, locale and umask are fixed here, and the release presets
 # keep the build folders out of the binaries.
 set -euo pipefail
 caller=$PWD
 cd "$(dirname "$0")/.."
+source scripts/lib.sh
 
 usage() {
     echo "usage: $0 [--linux] OUTDIR | --verify [--linux]" >&2
     exit 2
 }
 
-sudo=()
-[ "$(id -u)" -eq 0 ] || sudo=(sudo)
-need() {
-    local missing=() package
-    for package in "$@"; do
-        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" \
-            || missing+=("$package")
-    done
-    [ ${#missing[@]} -eq 0 ] && return
-    echo "Installing: ${missing[*]}"
-    "${sudo[@]}" apt-get update -q
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -q --no-install-recommends \
-        "${missing[@]}"
-}
-
-qt=${DICEMERE_QT_MINGW:-$HOME/.cache/dicemere/qt-6.4.2-mingw-r2}
-# The same test as scripts/windows.sh: Qt counts only with its Windows platform plugin and the
-# stamp of scripts/qt-mingw.sh's current way.
-qt_ready() {
-    [ -f "$qt/lib/cmake/Qt6/Qt6Config.cmake" ] && [ -f "$qt/plugins/platforms/libqwindows.a" ] \
-        && [ -f "$qt/dicemere-qt-recipe-2" ]
-}
-
-release() {
-    local linux_only=$1 out=$2
-    [[ $out == /* ]] || out=$caller/$out
-    if [ -n "$(git status --porcelain --untracked-files=no)" ]; then
-        echo "Uncommitted changes: a release is made from a commit alone" >&2
-        exit 1
-    fi
-    if [ -e "$out" ] && [ -n "$(ls -A "$out")" ]; then
-        echo "$out is not empty" >&2
-        exit 1
-    fi
-    mkdir -p "$out"
-    out=$(realpath "$out")
-
-    scripts/setup.sh
-    need git file
+# Builds, in this checkout and the Debian release it runs on, the Debian package (--deb) or the
+# Windows files (--windows) into the folder given.
+build_part() {
+    local part=$1 out=$2 build
     export SOURCE_DATE_EPOCH
     SOURCE_DATE_EPOCH=$(git log -1 --format=%ct)
     export TZ=UTC LC_ALL=C.UTF-8 LANG=C.UTF-8
     unset CFLAGS CXXFLAGS CPPFLAGS LDFLAGS
     umask 022
-    echo "== Release of $(git rev-parse HEAD), dated $(date -d "@$SOURCE_DATE_EPOCH" -R)"
-
-    local start=$SECONDS build=build/release
-    echo "== Linux: the Debian package"
-    rm -rf "$build"
-    cmake --preset release >/dev/null
-    cmake --build --preset release
-    cpack -G DEB --config "$build/CPackConfig.cmake" -B "$build/package" >/dev/null
-    cp "$build"/package/dicemere_*.deb "$out"/
-    local timings=("Linux: $((SECONDS - start)) s")
-
-    if [ "$linux_only" = 1 ]; then
-        timings+=("Windows: left out (--linux)")
-    elif ! qt_ready; then
-        echo "== Windows: LEFT OUT, no cross-built Qt in $qt (scripts/windows.sh builds it)"
-        timings+=("Windows: left out, no cross-built Qt")
+    mkdir -p "$out"
+    if [ "$part" = --deb ]; then
+        scripts/setup.sh
+        build=build/release
+        cmake --preset release >/dev/null
+        cmake --build --preset release
+        cpack -G DEB --config "$build/CPackConfig.cmake" -B "$build/package" >/dev/null
+        cp "$build"/package/dicemere_*.deb "$out"/
     else
-        start=$SECONDS build=build/windows-release
-        echo "== Windows: the portable dicemere.exe and the installer"
         need nsis
-        rm -rf "$build"
-        DICEMERE_QT_MINGW=$qt cmake --preset windows-release >/dev/null
+        build=build/windows-release
+        cmake --preset windows-release >/dev/null
         cmake --build --preset windows-release
         cmake --install "$build" --prefix "$build/portable" --strip >/dev/null
         cpack --config "$build/CPackConfig.cmake" -B "$build/package" >/dev/null
         cp "$build/portable/bin/dicemere.exe" "$build"/package/dicemere-*-setup.exe "$out"/
+    fi
+}
+
+# Says why OUTDIR cannot take a release, before anything is built; else makes the folder the
+# release is put together in, beside OUTDIR or inside it, on the same file system.
+prepare_out() {
+    local out=$1
+    if [ -e "$out" ] && [ ! -d "$out" ]; then
+        echo "$out is not a folder" >&2
+        exit 1
+    elif [ -d "$out" ] && [ -n "$(ls -A "$out")" ]; then
+        echo "$out is not empty: a release goes into an empty or a new folder" >&2
+        exit 1
+    fi
+    local parent=$out
+    [ -d "$out" ] || parent=$(dirname "$out")
+    [ -d "$parent" ] || mkdir -p "$parent" || exit 1
+    mktemp -d "$parent/.dicemere-release.XXXXXX" || {
+        echo "cannot write into $parent" >&2
+        exit 1
+    }
+}
+
+release() {
+    local linux_only=$1 out=$2 stage clone commit start=$SECONDS timings=()
+    [[ $out == /* ]] || out=$caller/$out
+    if [ -n "$(git status --porcelain --untracked-files=no)" ]; then
+        echo "Uncommitted changes: a release is made from a commit alone" >&2
+        exit 1
+    fi
+    stage=$(prepare_out "$out")
+    clone=$(mktemp -d /tmp/dicemere-release.XXXXXX)
+    trap 'rm -rf "$stage" "$clone"' EXIT
+    commit=$(git rev-parse HEAD)
+    git clone -q --no-checkout "$PWD" "$clone"
+    git -C "$clone" checkout -q --detach "$commit"
+    echo "== Release of $commit, dated $(date -d "@$(git log -1 --format=%ct)" -R)"
+
+    local release
+    release=$(. /etc/os-release && echo "$VERSION_ID")
+    echo "== Debian $release: the Debian package"
+    (cd "$clone" && scripts/release.sh --part --deb "$clone/out")
+    timings+=("Debian $release: $((SECONDS - start)) s")
+    if [ "$release" = 12 ]; then
+        start=$SECONDS
+        echo "== Debian 13: the Debian package"
+        (cd "$clone" && scripts/debian13.sh scripts/release.sh --part --deb /src/out)
+        timings+=("Debian 13: $((SECONDS - start)) s")
+    fi
+
+    start=$SECONDS
+    if [ "$linux_only" = 1 ]; then
+        timings+=("Windows: left out (--linux)")
+    elif ! (cd "$clone" && scripts/debian13.sh bash -c 'source scripts/lib.sh && qt_mingw_ready'); then
+        echo "== Windows: LEFT OUT, no cross-built Qt (scripts/windows.sh builds it)"
+        timings+=("Windows: left out, no cross-built Qt")
+    else
+        echo "== Windows: the portable dicemere.exe and the installer"
+        (cd "$clone" && scripts/debian13.sh scripts/release.sh --part --windows /src/out)
         timings+=("Windows: $((SECONDS - start)) s")
     fi
 
-    (cd "$out" && find . -maxdepth 1 -type f ! -name SHA256SUMS -printf '%P\n' | sort \
-        | xargs -d '\n' sha256sum -- >SHA256SUMS)
+    (cd "$clone/out" && find . -maxdepth 1 -type f -printf '%P\n' | LC_ALL=C sort \
+        | xargs -d '\n' sha256sum -- >"$stage/SHA256SUMS")
+    mv "$clone"/out/* "$stage"/
+    if [ -d "$out" ]; then
+        # The sums last: a folder with them holds the whole release.
+        find "$stage" -mindepth 1 ! -name SHA256SUMS -exec mv -t "$out" {} +
+        mv "$stage/SHA256SUMS" "$out"/
+    else
+        mv "$stage" "$out"
+    fi
     echo "== Done: $out"
     printf '%s\n' "${timings[@]}"
     cat "$out/SHA256SUMS"
@@ -126,7 +153,7 @@ compare() {
         [ -f "$name" ] && dpkg-deb -R "$name" "$work/unpacked-$(basename "$name")"
     done
     # The cross-built Qt's folder too: Qt's static libraries go into dicemere.exe.
-    if grep -rlF -e "$work" -e "$qt" "$a" "$work"/unpacked-* 2>/dev/null; then
+    if grep -rlF -e "$work" -e "$DICEMERE_QT_MINGW" "$a" "$work"/unpacked-* 2>/dev/null; then
         echo "BUILD FOLDER NAMED: in the files above"
         status=1
     fi
@@ -136,7 +163,6 @@ compare() {
 verify() {
     local linux_only=$1 commit work locale
     commit=$(git rev-parse HEAD)
-    need git
     work=$(mktemp -d /tmp/dicemere-verify.XXXXXX)
     [ -z "$(git status --porcelain --untracked-files=no)" ] \
         || echo "Uncommitted changes are left out: the commit $commit is what is made twice"
@@ -149,6 +175,21 @@ verify() {
     for clone in "$first" "$second"; do
         git clone -q --no-checkout "$PWD" "$clone"
         git -C "$clone" checkout -q --detach "$commit"
+    done
+    # Nothing but the commit may get in: the first clone has an untracked header that would shadow
+    # a generated one, and an edit git was told to ignore; either would make its release differ.
+    local template
+    template=$(git -C "$first" ls-files '*version.h.in')
+    echo '#error "an untracked file got into the release"' >"$first/${template%.in}"
+    git -C "$first" update-index --skip-worktree CMakeLists.txt
+    echo 'message(FATAL_ERROR "an ignored edit got into the release")' >>"$first/CMakeLists.txt"
+    # An OUTDIR that cannot take a release is refused before anything is built.
+    touch "$work/file" && mkdir "$work/full" && touch "$work/full/file"
+    for out in "$work/file" "$work/full"; do
+        if "$first/scripts/release.sh" "$out" 2>/dev/null; then
+            echo "== A release went into $out, which cannot take one" >&2
+            exit 1
+        fi
     done
     echo "== Verify, first run: $first, UTC, C.UTF-8, umask 022"
     (umask 022 && TZ=UTC LC_ALL=C.UTF-8 "$first/scripts/release.sh" "${option[@]}" "$work/out-a")
@@ -168,6 +209,10 @@ verify() {
 
 linux_only=0
 case "${1:-}" in
+--part)
+    [ $# -eq 3 ] || usage
+    build_part "$2" "$3"
+    ;;
 --verify)
     [ "${2:-}" = --linux ] && linux_only=1
     [ $# -le $((1 + linux_only)) ] || usage

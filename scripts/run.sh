@@ -10,4 +10,4 @@ cmake --build --preset default --target dicemere
 if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
     exec build/default/app/dicemere
 fi
-exec xvfb-run -a -s "-screen 0 1280x800x24" build/default/app/dicemere
+exec tests/xvfb.sh build/default/app/dicemere

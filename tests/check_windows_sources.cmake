@@ -23,7 +23,7 @@ foreach(directory IN LISTS QT_INCLUDES)
         list(APPEND include_flags -I${directory})
     endif()
 endforeach()
-file(GLOB windows_sources ${SOURCE_DIR}/runtime/*_win.cpp)
+file(GLOB windows_sources ${SOURCE_DIR}/runtime/*/*_win.cpp)
 foreach(source IN LISTS windows_sources)
     execute_process(
         COMMAND ${CROSS_CXX} -std=c++20 -fsyntax-only -Wall -Wextra -Werror

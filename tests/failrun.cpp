@@ -7,10 +7,10 @@
 // output, one line each, newlines written as "\n". The exit status is the runtime's.
 // tst_unhandlederror runs this.
 #include "roller/form1.h"
-#include "runtime/application.h"
-#include "runtime/runtime.h"
-#include "runtime/slider.h"
-#include "runtime/timer.h"
+#include "runtime/controls/slider.h"
+#include "runtime/controls/timer.h"
+#include "runtime/kernel/application.h"
+#include "runtime/kernel/runtime.h"
 
 #include <cstdio>
 #include <QApplication>
@@ -38,7 +38,7 @@ void force(roller::Form1 &form, const QString &how)
     } else if (how == QLatin1String("tick")) {
         auto *timer = form.findChild<runtime::Timer *>(QStringLiteral("tmrRoller"));
         timer->setTag(QStringLiteral("40000"));
-        timer->setInterval(1);
+        timer->changeInterval(1);
     } else {
         runtime::Runtime::dispatch([] { throw std::logic_error("broken"); });
     }

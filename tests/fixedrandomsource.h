@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "runtime/randomsource.h"
-#include "runtime/servicescope.h"
+#include "runtime/kernel/randomsource.h"
+#include "runtime/kernel/servicescope.h"
 
 // Hands out one chosen value, so that a roll's edges can be reached on purpose.
 class FixedRandomSource : public runtime::RandomSource

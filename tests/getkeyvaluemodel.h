@@ -4,9 +4,9 @@
 // What frmAbout::GetKeyValue must give for a value it finds, worked out from the value alone;
 // tst_getkeyvalue and the fuzz target both check the reader against it.
 
-#include "runtime/ansitext.h"
-#include "runtime/registryconstants.h"
-#include "runtime/runtime.h"
+#include "runtime/kernel/runtime.h"
+#include "runtime/registry/registryconstants.h"
+#include "runtime/text/ansitext.h"
 
 #include <optional>
 #include <QByteArray>

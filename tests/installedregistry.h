@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "runtime/memoryregistry.h"
-#include "runtime/servicescope.h"
+#include "runtime/kernel/servicescope.h"
+#include "runtime/registry/memoryregistry.h"
 
 // Serves a registry to the reader for as long as it lives.
 class InstalledRegistry

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "runtime/messagedialog.h"
-#include "runtime/runtime.h"
-#include "runtime/servicescope.h"
+#include "runtime/kernel/runtime.h"
+#include "runtime/kernel/servicescope.h"
+#include "runtime/system/messagedialog.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "runtime/ansitext.h"
-#include "runtime/codepage.h"
+#include "runtime/text/ansitext.h"
+#include "runtime/text/codepage.h"
 
 #include <QTest>
 

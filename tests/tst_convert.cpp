@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "runtime/convert.h"
-#include "runtime/error.h"
+#include "runtime/kernel/error.h"
+#include "runtime/text/convert.h"
 
 #include <limits>
 #include <QTest>

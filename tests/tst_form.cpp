@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "recordingmessagedialog.h"
-#include "runtime/form.h"
+#include "runtime/forms/form.h"
 
 #include <array>
 #include <QPushButton>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "runtime/frame.h"
+#include "runtime/controls/frame.h"
 
 #include <memory>
 #include <QApplication>

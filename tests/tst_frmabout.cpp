@@ -3,8 +3,8 @@
 #include "installedregistry.h"
 #include "recordingmessagedialog.h"
 #include "roller/form1.h"
-#include "runtime/picturebox.h"
-#include "runtime/timer.h"
+#include "runtime/controls/picturebox.h"
+#include "runtime/controls/timer.h"
 
 #include <memory>
 #include <optional>

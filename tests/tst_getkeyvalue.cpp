@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "about/frmabout.h"
 #include "installedregistry.h"
-#include "runtime/ansitext.h"
-#include "runtime/error.h"
-#include "runtime/memoryregistry.h"
-#include "runtime/registryconstants.h"
-#include "runtime/runtime.h"
+#include "runtime/kernel/error.h"
+#include "runtime/kernel/runtime.h"
+#include "runtime/registry/memoryregistry.h"
+#include "runtime/registry/registryconstants.h"
+#include "runtime/text/ansitext.h"
 
 #include <QTest>
 

@@ -3,7 +3,7 @@
 // the scale in pixels, drawn at that resolution rather than blown up, nothing uneven in it.
 #include "about/frmabout.h"
 #include "roller/form1.h"
-#include "runtime/picturebox.h"
+#include "runtime/controls/picturebox.h"
 
 #include <QGuiApplication>
 #include <QLabel>

@@ -7,8 +7,9 @@
 #include "installedregistry.h"
 #include "recordedruns.h"
 #include "recordingmessagedialog.h"
-#include "runtime/memoryregistry.h"
-#include "runtime/registryconstants.h"
+#include "runtime/registry/memoryregistry.h"
+#include "runtime/registry/registryconstants.h"
+#include "sysinfovalues.h"
 
 #include <cstdio>
 #include <optional>
@@ -115,8 +116,7 @@ void TestHostileToolPath::cleanup()
 void TestHostileToolPath::press(const QByteArray &value, const QString &starts)
 {
     runtime::MemoryRegistry registry;
-    registry.setValue(reg::LocalMachine, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH",
-                      reg::TypeString, value);
+    registry.setValue(reg::LocalMachine, sysinfo::PathKey, "PATH", reg::TypeString, value);
     InstalledRegistry installed(std::move(registry));
     RecordingMessageDialog box;
     about::frmAbout::instance().StartSysInfo();

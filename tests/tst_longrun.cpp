@@ -8,8 +8,9 @@
 #include "installedregistry.h"
 #include "recordedruns.h"
 #include "roller/form1.h"
-#include "runtime/memoryregistry.h"
-#include "runtime/registryconstants.h"
+#include "runtime/registry/memoryregistry.h"
+#include "runtime/registry/registryconstants.h"
+#include "sysinfovalues.h"
 
 #include <malloc.h>
 #include <QApplication>
@@ -171,8 +172,7 @@ void TestLongRun::staysFlat()
     QVERIFY(QFile::setPermissions(tool, QFile::ReadOwner | QFile::ExeOwner));
     runtime::MemoryRegistry registry;
     if (kind == Step::ToolStart)
-        registry.setValue(runtime::registry::LocalMachine,
-                          "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH",
+        registry.setValue(runtime::registry::LocalMachine, sysinfo::PathKey, "PATH",
                           runtime::registry::TypeString, QFile::encodeName(tool) + '\0');
     InstalledRegistry installed(std::move(registry));
     if (kind == Step::SysInfoMessage || kind == Step::ToolStart)

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "runtime/randomsource.h"
+#include "runtime/kernel/randomsource.h"
 
 #include <array>
 #include <QTest>

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "runtime/ansitext.h"
-#include "runtime/memoryregistry.h"
-#include "runtime/registryconstants.h"
+#include "runtime/registry/memoryregistry.h"
+#include "runtime/registry/registryconstants.h"
+#include "runtime/text/ansitext.h"
+#include "sysinfovalues.h"
 
 #include <QTest>
 #include <utility>
@@ -11,7 +12,7 @@ using namespace runtime::registry;
 
 namespace {
 
-const QByteArray msinfoKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
+const QByteArray msinfoKey = sysinfo::PathKey;
 const QByteArray dicemereKey = "Software\\Dicemere";
 constexpr quint8 sentinel = 0xa5;
 constexpr quint32 untouchedType = 0xffffffff;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "recordingmessagedialog.h"
-#include "runtime/error.h"
-#include "runtime/runtime.h"
+#include "runtime/kernel/error.h"
+#include "runtime/kernel/runtime.h"
 
 #include <functional>
 #include <new>

@@ -2,9 +2,10 @@
 #include "about/frmabout.h"
 #include "installedregistry.h"
 #include "recordedruns.h"
-#include "runtime/memoryregistry.h"
-#include "runtime/registryconstants.h"
-#include "runtime/runtime.h"
+#include "runtime/kernel/runtime.h"
+#include "runtime/registry/memoryregistry.h"
+#include "runtime/registry/registryconstants.h"
+#include "sysinfovalues.h"
 
 #include <optional>
 #include <QApplication>
@@ -41,8 +42,8 @@ auto inputFromPipe()
     });
 }
 
-const QByteArray PathKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
-const QByteArray LocationKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
+using sysinfo::LocationKey;
+using sysinfo::PathKey;
 const QString Message = QStringLiteral("System Information Is Unavailable At This Time");
 
 // Dismisses each message box as it comes up, noting what it said.

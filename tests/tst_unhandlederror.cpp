@@ -3,7 +3,7 @@
 // reports it, and the program then ends by itself with the runtime's failure status, not by a
 // signal, an abort or a sanitizer's report. And the real program with no display to open: one
 // line, and the same plain failure.
-#include "runtime/runtime.h"
+#include "runtime/kernel/runtime.h"
 
 #include <QProcess>
 #include <QTemporaryDir>

@@ -3,8 +3,8 @@
 //   QT_QPA_PLATFORM=offscreen dicemere-render Form1|frmAbout OUTPUT.png
 #include "about/frmabout.h"
 #include "roller/form1.h"
-#include "runtime/application.h"
-#include "runtime/runtime.h"
+#include "runtime/kernel/application.h"
+#include "runtime/kernel/runtime.h"
 
 #include <QPixmap>
 #include <QTextStream>

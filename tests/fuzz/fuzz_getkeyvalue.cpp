@@ -4,9 +4,9 @@
 // as getkeyvaluemodel.h says and close every key it opened. scripts/fuzz.sh runs it.
 #include "about/frmabout.h"
 #include "getkeyvaluemodel.h"
-#include "runtime/error.h"
-#include "runtime/memoryregistry.h"
-#include "runtime/servicescope.h"
+#include "runtime/kernel/error.h"
+#include "runtime/kernel/servicescope.h"
+#include "runtime/registry/memoryregistry.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -24,6 +24,7 @@ rm -rf "$work/package" "$WINEPREFIX"
 setup=$(echo "$work"/package/dicemere-*-setup.exe)
 echo "installer: $(basename "$setup"), $(stat -c %s "$setup") bytes"
 "$wine" wineboot --init
+"$wine" winecfg -v "${DICEMERE_WINDOWS_VERSION:-win10}"
 "$wineserver" -w
 
 drive=$WINEPREFIX/drive_c

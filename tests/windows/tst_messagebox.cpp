@@ -5,14 +5,16 @@
 // presses OK. Runs on the system's own platform, not offscreen.
 #include "about/frmabout.h"
 #include "roller/form1.h"
-#include "runtime/memoryregistry.h"
-#include "runtime/slider.h"
-#include "runtime/timer.h"
+#include "runtime/controls/slider.h"
+#include "runtime/controls/timer.h"
+#include "runtime/registry/memoryregistry.h"
 #include "tests/installedregistry.h"
 
 #include <atomic>
 #include <QAbstractAnimation>
+#include <QApplication>
 #include <QDeadlineTimer>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QTest>
 #include <thread>
@@ -84,7 +86,7 @@ void TestMessageBox::mainWindowRollsBehindTheBox()
     form.Show();
     form.findChild<runtime::Slider *>("sldInterval")->setValue(1);
     std::atomic<int> ticks = 0;
-    connect(form.findChild<runtime::Timer *>("tmrRoller"), &QTimer::timeout, this,
+    connect(form.findChild<runtime::Timer *>("tmrRoller"), &runtime::Timer::timeout, this,
             [&ticks] { ++ticks; });
     about::frmAbout &about = about::frmAbout::instance();
     about.Show();
@@ -92,6 +94,12 @@ void TestMessageBox::mainWindowRollsBehindTheBox()
     QVERIFY(QTest::qWaitForWindowActive(&about));
     QVERIFY(
         about.findChild<QPushButton *>("cmdOK")->findChildren<QAbstractAnimation *>().isEmpty());
+    // Still over the style of the Windows that Wine reports, which Qt picks by its version.
+    const auto *style = qobject_cast<QProxyStyle *>(QApplication::style());
+    QVERIFY(style);
+    QCOMPARE(style->baseStyle()->name(),
+             qEnvironmentVariable("DICEMERE_WINDOWS_VERSION") == u"win11" ? u"windows11"
+                                                                          : u"windowsvista");
     const auto mainWindow = reinterpret_cast<HWND>(form.winId());
     const auto aboutWindow = reinterpret_cast<HWND>(about.winId());
     InstalledRegistry noTool {runtime::MemoryRegistry()};

@@ -5,8 +5,8 @@
 // many characters take two bytes.
 #include "about/frmabout.h"
 #include "registryfixture.h"
-#include "runtime/error.h"
-#include "runtime/registryconstants.h"
+#include "runtime/kernel/error.h"
+#include "runtime/registry/registryconstants.h"
 
 #include <QTest>
 
@@ -109,6 +109,16 @@ void TestSystemRegistry::readsValues_data()
             << "\\\u30c4\u30fc\u30eb" << reg::TypeString << text(eight, true) << Outcome::Read
             << eight;
     }
+    if (GetACP() == 65001) {
+        const QString fits(341, u'\u30c4');
+        QTest::newRow("341 three-byte characters and a zero: 1024 bytes")
+            << "" << reg::TypeString << text(fits, true) << Outcome::Read << fits;
+        QTest::newRow("342 three-byte characters and a zero: 1027 bytes")
+            << "" << reg::TypeString << text(fits + u'\u30c4', true) << Outcome::NotRead << "";
+        QTest::newRow("key named beyond ASCII in UTF-8")
+            << "\\\u30c4\u30fc\u30eb \U0001F3B2" << reg::TypeString << text(eight, true)
+            << Outcome::Read << eight;
+    }
 }
 
 void TestSystemRegistry::readsValues()
@@ -138,21 +148,29 @@ void TestSystemRegistry::missingKeyOrValue_data()
 {
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("decoy"); // a key that a careless conversion would open instead
     QTest::newRow("missing key") << "Software\\Dicemere tests\\Nowhere"
-                                 << "Value";
-    QTest::newRow("missing value") << Key << "Other";
+                                 << "Value" << QString();
+    QTest::newRow("missing value") << Key << "Other" << QString();
     QTest::newRow("a name the code page lacks is no look-alike")
         << "Software\\Dicemere tests\\R\u0113ader"
-        << "Value";
+        << "Value" << QString();
+    // In UTF-8 a lone surrogate becomes the replacement character unless the call refuses it.
+    QTest::newRow("a lone surrogate is no replacement character")
+        << Key + QChar(0xd800) << "Value" << Key + QChar(0xfffd);
 }
 
 void TestSystemRegistry::missingKeyOrValue()
 {
     QFETCH(QString, key);
     QFETCH(QString, name);
+    QFETCH(QString, decoy);
     RegistryFixture fixture;
     QVERIFY(fixture.set(HKEY_CURRENT_USER, Key, "Value", reg::TypeString,
                         RegistryFixture::text("text")));
+    if (!decoy.isEmpty())
+        QVERIFY(fixture.set(HKEY_CURRENT_USER, decoy, name, reg::TypeString,
+                            RegistryFixture::text("decoy")));
     QString value = "held text";
     QCOMPARE(frmAbout::instance().GetKeyValue(CurrentUser, key, name, value), runtime::TruthFalse);
     QCOMPARE(value, QString());

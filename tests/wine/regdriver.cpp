@@ -2,7 +2,7 @@
 // Runs the registry test vectors against the system's own registry: writes their values below
 // HKEY_CURRENT_USER, reads them back through RegOpenKeyExA, RegQueryValueExA and RegCloseKey,
 // and prints one line per vector: its tag, a tab, its outcome. Built by the cross compiler
-// without Qt, so the entry types below repeat those of runtime/registryapi.h.
+// without Qt, so the entry types below repeat those of runtime/registry/registryapi.h.
 #include "runvector.h"
 
 #include <cstdint>
@@ -27,7 +27,7 @@ using RegCloseKeyEntry = std::int32_t(__stdcall *)(RegistryHandle key);
 static_assert(sizeof(HKEY) == sizeof(RegistryHandle) && sizeof(LONG) == sizeof(std::int32_t)
               && sizeof(DWORD) == sizeof(std::uint32_t));
 
-// As runtime/systemregistry_win.cpp finds an entry: advapi32 from the system folder only.
+// As runtime/registry/systemregistry_win.cpp finds an entry: advapi32 from the system folder only.
 template<typename Entry>
 Entry lookup(const char *name)
 {

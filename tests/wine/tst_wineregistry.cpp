@@ -4,8 +4,8 @@
 // listed below. CMake registers this test (label "wine") only where wine64 and the mingw-w64
 // cross compiler are installed: `apt-get install wine64 g++-mingw-w64-x86-64-posix`, configure
 // again, then `ctest --preset ci -L wine`.
-#include "runtime/memoryregistry.h"
-#include "runtime/registryconstants.h"
+#include "runtime/registry/memoryregistry.h"
+#include "runtime/registry/registryconstants.h"
 #include "runvector.h"
 
 #include <optional>

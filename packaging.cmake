@@ -80,6 +80,7 @@ if(WIN32)
     set(CPACK_NSIS_MANIFEST_DPI_AWARE ON)
 else()
     set(CPACK_GENERATOR DEB)
+    include(resources/debian/docs.cmake)
 endif()
 
 include(CPack)

@@ -84,11 +84,6 @@ frmAbout &frmAbout::instance()
     return *instance;
 }
 
-bool frmAbout::hasInstance()
-{
-    return slot() != nullptr;
-}
-
 frmAbout::InstanceScope::InstanceScope()
     : m_previous(&slot())
 {
@@ -117,7 +112,12 @@ void frmAbout::connectEvents()
 void frmAbout::Form_Load()
 {
     setWindowTitle(QStringLiteral("About ") + runtime::Runtime::title());
-    control<QLabel>("lblVersion")->setText(versionText(runtime::Runtime::version()));
+    auto *version = control<QLabel>("lblVersion");
+    version->setText(versionText(runtime::Runtime::version()));
+    // Named with the program, its visible text kept: Orca reads a dialog's texts as it opens only
+    // where they have three words or more, and left "Version 1.0.0" out. The title alone is not
+    // read either, being part of the window's title; now it is said with the version.
+    version->setAccessibleName(runtime::Runtime::title() + u' ' + version->text());
     control<QLabel>("lblTitle")->setText(runtime::Runtime::title());
 }
 

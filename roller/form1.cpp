@@ -25,8 +25,9 @@ QString pauseDescription(qint32 milliseconds)
 {
     if (milliseconds == 1000)
         return QStringLiteral("1 second between rolls");
+    // The words are English, and so is the number, whatever the user's locale.
     return QStringLiteral("%1 seconds between rolls")
-        .arg(QLocale().toString(milliseconds / 1000.0));
+        .arg(QLocale::c().toString(milliseconds / 1000.0));
 }
 
 void checkFloatingPoint()
@@ -59,7 +60,6 @@ void Form1::connectEvents()
         handle(button, &QPushButton::clicked, handler);
         m_dice.append(button);
     }
-    describeDice();
     handle(control<QPushButton>("Command1"), &QPushButton::clicked, &Form1::Command1_Click);
     handle(m_tmrRoller.get(), &runtime::Timer::timeout, &Form1::tmrRoller_Timer);
     handle(m_sldInterval.get(), &runtime::Slider::Change, &Form1::sldInterval_Change);
@@ -70,6 +70,9 @@ void Form1::Form_Load()
     runtime::RandomSource::current().seedFromClock();
     m_tmrRoller->changeInterval(1000);
     m_tmrRoller->setTag(runtime::convert::toText(20));
+    // Described from the start by the caption of the first roll, not the frame's "Roll": else the
+    // first roll changes the focused button's description, and a screen reader says it.
+    describeDice(rollCaption());
 }
 
 void Form1::selectDie(qint16 faces)
@@ -117,20 +120,25 @@ void Form1::tmrRoller_Timer()
     const qint16 faces = runtime::convert::toInt16(m_tmrRoller->Tag());
     const QVariant roll = RollDie(faces);
     m_lblRoll->setText(runtime::convert::toText(runtime::convert::toInt16(roll)));
-    const QString caption = QStringLiteral("Roll: d") + m_tmrRoller->Tag();
+    const QString caption = rollCaption();
     if (m_frmResult->title() != caption) {
         m_frmResult->setTitle(caption);
-        describeDice();
+        describeDice(caption);
     }
 }
 
-void Form1::describeDice()
+QString Form1::rollCaption() const
+{
+    return QStringLiteral("Roll: d") + m_tmrRoller->Tag();
+}
+
+void Form1::describeDice(const QString &caption)
 {
     // The die buttons are described by the frame's caption, the die now rolled: a screen reader
     // says it as a button takes the focus, and says the new die on the button just pressed as
     // soon as that die is rolled.
     for (QPushButton *button : std::as_const(m_dice))
-        runtime::describe(button, m_frmResult->title());
+        runtime::describe(button, caption);
 }
 
 QVariant Form1::RollDie(const qint16 &faces)
@@ -149,11 +157,7 @@ QVariant Form1::RollDie(const qint16 &faces)
 
 void Form1::sldInterval_Change()
 {
-    const QVariant value = m_sldInterval->property("Value");
-    if (!value.isValid())
-        throw runtime::Error(runtime::ErrorNumber::ControlFailure);
-    const qint32 pause =
-        runtime::convert::multiply(runtime::convert::toInt32(value), MillisecondsPerStep);
+    const qint32 pause = runtime::convert::multiply(m_sldInterval->value(), MillisecondsPerStep);
     m_tmrRoller->changeInterval(pause);
     // The position alone means little when heard: the pause goes with it, in words.
     runtime::describe(m_sldInterval, pauseDescription(pause));

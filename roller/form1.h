@@ -46,7 +46,9 @@ protected:
 
 private:
     void selectDie(qint16 faces);
-    void describeDice();
+    // The frame's caption for the die now selected: "Roll: d20".
+    QString rollCaption() const;
+    void describeDice(const QString &caption);
 
     // The controls the handlers use, taken at load; they go null when the window is unloaded.
     QPointer<runtime::Timer> m_tmrRoller;

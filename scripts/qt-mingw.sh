@@ -9,8 +9,9 @@
 #
 # OpenGL stays on, as dynamic OpenGL chosen at run time, which the Windows platform plugin has
 # always been built with. Tablet input is off: Debian's source leaves out the Wintab headers it
-# needs, and Dicemere takes none. Direct2D is off. The build folder is kept beside the prefix
-# until the install is done, so a run that was cut short goes on where it stopped.
+# needs, and Dicemere takes none. Direct2D stays on: Qt 6.8.2's DirectWrite font database does not
+# compile without it. The build folder is kept beside the prefix until the install is done, so a
+# run that was cut short goes on where it stopped.
 #
 # What Qt embeds names no folder of this machine, so anyone gets the same bytes: the compilers map
 # the source and build folders to fixed names, and Qt is configured for a fixed prefix, installed
@@ -66,7 +67,7 @@ cmake -S "$work/src" -B "$work/build" -G Ninja \
     -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF -DFEATURE_xml=OFF \
     -DFEATURE_printsupport=OFF -DFEATURE_concurrent=OFF -DFEATURE_vulkan=OFF \
     -DFEATURE_androiddeployqt=OFF -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF -DFEATURE_ico=ON \
-    -DFEATURE_tabletevent=OFF -DFEATURE_direct2d=OFF
+    -DFEATURE_tabletevent=OFF -DFEATURE_direct2d=ON
 cmake --build "$work/build"
 rm -rf "$work/stage"
 DESTDIR="$work/stage" cmake --install "$work/build"

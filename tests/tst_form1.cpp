@@ -6,6 +6,7 @@
 #include "runtime/controls/slider.h"
 #include "runtime/controls/timer.h"
 #include "runtime/kernel/randomsource.h"
+#include "strictwarnings.h"
 
 #include <cmath>
 #include <limits>
@@ -18,6 +19,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QStyle>
 #include <QTest>
 
@@ -88,6 +90,7 @@ void TestForm1::initTestCase()
 
 void TestForm1::init()
 {
+    failOnStrayWarnings();
     m_form = std::make_unique<Form1>();
     m_form->Show();
 }
@@ -256,6 +259,9 @@ void TestForm1::everyControlIsNamedForAssistiveTools()
         if (row.kind == runtime::ControlKind::Button || row.kind == runtime::ControlKind::Slider)
             QVERIFY2(!accessible->text(QAccessible::Description).isEmpty(), row.name);
     }
+    // The roll's frame is a status bar, which screen readers read on request.
+    QCOMPARE(QAccessible::queryAccessibleInterface(find("frmResult"))->role(),
+             QAccessible::StatusBar);
 }
 
 void TestForm1::startsWithDesignCaptionsAndTheD20()
@@ -288,6 +294,8 @@ void TestForm1::dieClickShowsAtTheNextTick()
     QCOMPARE(find<QGroupBox>("frmResult")->title(), QStringLiteral("Roll"));
     QCOMPARE(find<runtime::Timer>("tmrRoller")->Tag(), QString::number(faces));
     QCOMPARE(find<runtime::Timer>("tmrRoller")->interval(), 1000);
+    auto *pressed = m_form->findChild<QPushButton *>(button);
+    QCOMPARE(pressed->accessibleDescription(), QStringLiteral("Roll: d20"));
 
     for (int tick = 0; tick < 3 * faces; ++tick) {
         m_form->tmrRoller_Timer();
@@ -296,6 +304,7 @@ void TestForm1::dieClickShowsAtTheNextTick()
         QVERIFY(ok);
         QVERIFY(roll >= 1 && roll <= faces);
         QCOMPARE(find<QGroupBox>("frmResult")->title(), QStringLiteral("Roll: d%1").arg(faces));
+        QCOMPARE(pressed->accessibleDescription(), QStringLiteral("Roll: d%1").arg(faces));
     }
 }
 
@@ -400,22 +409,26 @@ void TestForm1::sliderSetsThePause_data()
     QTest::addColumn<int>("position");
     QTest::addColumn<int>("pause");
     QTest::addColumn<QString>("words");
-    QTest::newRow("1") << 1 << 125 << "0.125 seconds between rolls";
-    QTest::newRow("2") << 2 << 250 << "0.25 seconds between rolls";
-    QTest::newRow("3") << 3 << 375 << "0.375 seconds between rolls";
-    QTest::newRow("4") << 4 << 500 << "0.5 seconds between rolls";
-    QTest::newRow("5") << 5 << 625 << "0.625 seconds between rolls";
-    QTest::newRow("6") << 6 << 750 << "0.75 seconds between rolls";
-    QTest::newRow("7") << 7 << 875 << "0.875 seconds between rolls";
-    QTest::newRow("8") << 8 << 1000 << "1 second between rolls";
-    QTest::newRow("9") << 9 << 1125 << "1.125 seconds between rolls";
-    QTest::newRow("10") << 10 << 1250 << "1.25 seconds between rolls";
-    QTest::newRow("11") << 11 << 1375 << "1.375 seconds between rolls";
-    QTest::newRow("12") << 12 << 1500 << "1.5 seconds between rolls";
-    QTest::newRow("13") << 13 << 1625 << "1.625 seconds between rolls";
-    QTest::newRow("14") << 14 << 1750 << "1.75 seconds between rolls";
-    QTest::newRow("15") << 15 << 1875 << "1.875 seconds between rolls";
-    QTest::newRow("16") << 16 << 2000 << "2 seconds between rolls";
+    QTest::addColumn<QLocale>("locale");
+    const QLocale c = QLocale::c();
+    QTest::newRow("1") << 1 << 125 << "0.125 seconds between rolls" << c;
+    QTest::newRow("2") << 2 << 250 << "0.25 seconds between rolls" << c;
+    QTest::newRow("3") << 3 << 375 << "0.375 seconds between rolls" << c;
+    QTest::newRow("4") << 4 << 500 << "0.5 seconds between rolls" << c;
+    QTest::newRow("5") << 5 << 625 << "0.625 seconds between rolls" << c;
+    QTest::newRow("6") << 6 << 750 << "0.75 seconds between rolls" << c;
+    QTest::newRow("7") << 7 << 875 << "0.875 seconds between rolls" << c;
+    QTest::newRow("8") << 8 << 1000 << "1 second between rolls" << c;
+    QTest::newRow("9") << 9 << 1125 << "1.125 seconds between rolls" << c;
+    QTest::newRow("10") << 10 << 1250 << "1.25 seconds between rolls" << c;
+    QTest::newRow("11") << 11 << 1375 << "1.375 seconds between rolls" << c;
+    QTest::newRow("12") << 12 << 1500 << "1.5 seconds between rolls" << c;
+    QTest::newRow("13") << 13 << 1625 << "1.625 seconds between rolls" << c;
+    QTest::newRow("14") << 14 << 1750 << "1.75 seconds between rolls" << c;
+    QTest::newRow("15") << 15 << 1875 << "1.875 seconds between rolls" << c;
+    QTest::newRow("16") << 16 << 2000 << "2 seconds between rolls" << c;
+    QTest::newRow("1 in a German locale")
+        << 1 << 125 << "0.125 seconds between rolls" << QLocale(QLocale::German);
 }
 
 void TestForm1::sliderSetsThePause()
@@ -423,6 +436,9 @@ void TestForm1::sliderSetsThePause()
     QFETCH(int, position);
     QFETCH(int, pause);
     QFETCH(QString, words);
+    QFETCH(QLocale, locale);
+    QLocale::setDefault(locale);
+    const auto restore = qScopeGuard([] { QLocale::setDefault(QLocale::c()); });
     auto *slider = find<runtime::Slider>("sldInterval");
     slider->setValue(position == 8 ? 9 : position);
     slider->setValue(position);
@@ -465,6 +481,12 @@ void TestForm1::sliderKeysStayWithinRange()
     QTest::keyClick(slider, key);
     QCOMPARE(slider->value(), end);
     QCOMPARE(find<runtime::Timer>("tmrRoller")->interval(), end * 125);
+    // Screen readers hear steps from the left end, 0 to 15, so the ends read 0 and 100 percent.
+    QAccessibleValueInterface *value =
+        QAccessible::queryAccessibleInterface(slider)->valueInterface();
+    QCOMPARE(value->currentValue().toInt(), end - 1);
+    QCOMPARE(std::pair(value->minimumValue().toInt(), value->maximumValue().toInt()),
+             std::pair(0, 15));
 }
 
 void TestForm1::pauseOverflowEndsTheRun()

@@ -9,6 +9,7 @@
 #include "recordingmessagedialog.h"
 #include "runtime/registry/memoryregistry.h"
 #include "runtime/registry/registryconstants.h"
+#include "strictwarnings.h"
 #include "sysinfovalues.h"
 
 #include <cstdio>
@@ -99,6 +100,7 @@ private:
 
 void TestHostileToolPath::init()
 {
+    failOnStrayWarnings();
     // Shell commands in the values name the marker relative to the working folder, which
     // cleanup() restores however the test ends.
     m_previousFolder = QDir::currentPath();
@@ -174,6 +176,8 @@ void TestHostileToolPath::startsTheNamedFileOrNothing_data()
                                    << QStringList {"caf\u00e9 tool"} << none << "caf\u00e9 tool";
     QTest::newRow("byte no text in UTF-8, on disk and as a replacement look-alike")
         << "%ROOT%/caf\xe9" + z << QStringList {"caf\ufffd"} << "raw name" << none;
+    QTest::newRow("a true replacement character")
+        << "%ROOT%/caf\xef\xbf\xbd" + z << QStringList {"caf\ufffd"} << none << "caf\ufffd";
     QTest::newRow("relative to the working folder")
         << "sub/tool" + z << QStringList {"sub/tool"} << none << "sub/tool";
     QTest::newRow("bare name, also on the search path") << "tool" + z << tool << "search path"

@@ -2,6 +2,7 @@
 #include "runtime/registry/memoryregistry.h"
 #include "runtime/registry/registryconstants.h"
 #include "runtime/text/ansitext.h"
+#include "strictwarnings.h"
 #include "sysinfovalues.h"
 
 #include <QTest>
@@ -76,6 +77,7 @@ class TestRegistry : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void init() { failOnStrayWarnings(); }
     void openKey_data();
     void openKey();
     void openKeyWithoutResult();

@@ -4,6 +4,7 @@
 // signal, an abort or a sanitizer's report. And the real program with no display to open: one
 // line, and the same plain failure.
 #include "runtime/kernel/runtime.h"
+#include "strictwarnings.h"
 
 #include <QProcess>
 #include <QTemporaryDir>
@@ -14,6 +15,7 @@ class TestUnhandledError : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void init() { failOnStrayWarnings(); }
     void reportedThenTheRunEnds_data();
     void reportedThenTheRunEnds();
     void noDisplayEndsInOneLine_data();

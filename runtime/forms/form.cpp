@@ -131,8 +131,9 @@ void Form::orderTabs()
     }
     if (stops.isEmpty())
         return;
-    std::sort(stops.begin(), stops.end(),
-              [](const auto &a, const auto &b) { return a.first < b.first; });
+    // Controls that share a tab index keep the table's order.
+    std::stable_sort(stops.begin(), stops.end(),
+                     [](const auto &a, const auto &b) { return a.first < b.first; });
     for (qsizetype i = 1; i < stops.size(); ++i)
         QWidget::setTabOrder(stops.at(i - 1).second, stops.at(i).second);
     stops.first().second->setFocus();
@@ -158,6 +159,21 @@ void Form::discardControls()
     m_cancelButton = nullptr;
     m_loaded = false;
     setWindowTitle(QString::fromUtf8(m_window.caption));
+}
+
+void Form::changeEvent(QEvent *event)
+{
+    // A fixed dialog has no maximize box, but where the program draws its own title bars (Qt on
+    // GNOME's and weston's Wayland) it has one, and Qt 6.8 gives a maximized window the
+    // compositor's size whatever its limits: the dialog grew around controls that never move.
+    // It is taken back after the event, once the compositor has made it maximized, so that the
+    // compositor hears of it.
+    if (event->type() == QEvent::WindowStateChange && m_window.border == Border::FixedDialog
+        && (windowState() & Qt::WindowMaximized))
+        QMetaObject::invokeMethod(
+            this, [this] { setWindowState(windowState() & ~Qt::WindowMaximized); },
+            Qt::QueuedConnection);
+    QWidget::changeEvent(event);
 }
 
 void Form::closeEvent(QCloseEvent *event)

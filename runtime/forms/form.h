@@ -30,8 +30,6 @@ public:
     void Unload();
     bool isLoaded() const { return m_loaded; }
 
-    std::span<const ControlDesign> design() const { return m_design; }
-
     void setVisible(bool visible) override;
 
 protected:
@@ -63,6 +61,7 @@ protected:
                 [owner, handler] { Runtime::dispatch([owner, handler] { (owner->*handler)(); }); });
     }
 
+    void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 

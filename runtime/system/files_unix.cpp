@@ -10,9 +10,10 @@ namespace runtime {
 
 QString localPath(const QString &platformPath)
 {
-    // A replacement character stands for bytes that were no text in the system's code set:
-    // written back, it would name another file, so such a path names none.
-    if (platformPath.contains(QChar::ReplacementCharacter))
+    // A zero would end the path early, at another file. A lone surrogate stands for a byte that
+    // was no text in the system's code set (ansitext.h): such a value is taken for a damaged
+    // one, not for a name.
+    if (platformPath.contains(QChar(0)) || !QStringView(platformPath).isValidUtf16())
         return {};
     QString path = platformPath;
     return path.replace(u'\\', QDir::separator());

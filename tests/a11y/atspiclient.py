@@ -46,11 +46,22 @@ def application():
     return None
 
 
+def found(obj, what):
+    """obj, where it is there; else a failed check named what, and the end of the run."""
+    check(obj is not None, what)
+    if obj is None:
+        report()
+    return obj
+
+
 def find(root, role, name=None):
+    """The role is named as at-spi2-core named it up to 2.46 ("push button") and compared as
+    its number on the bus: 2.56 names some roles anew ("button")."""
+    number = getattr(pyatspi, "ROLE_" + role.upper().replace(" ", "_"))
     for child in root or []:
         if child is None:
             continue
-        if child.getRoleName() == role and (name is None or child.name == name):
+        if child.getRole() == number and (name is None or child.name == name):
             return child
         found = find(child, role, name)
         if found is not None:
@@ -58,7 +69,8 @@ def find(root, role, name=None):
     return None
 
 
-def press(obj):
+def press(root, name):
+    obj = found(find(root, "push button", name), "a push button %s" % name)
     action = obj.queryAction()
     names = [action.getName(i) for i in range(action.nActions)]
     check("Press" in names, "%s can be pressed" % obj.name)

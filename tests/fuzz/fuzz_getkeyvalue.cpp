@@ -28,7 +28,7 @@ constexpr RegistryHandle Roots[] = {reg::ClassesRoot, reg::CurrentUser, reg::Loc
 constexpr quint32 Types[] = {reg::TypeString, reg::TypeExpandString, reg::TypeBinary,
                              reg::TypeDword, reg::TypeMultiString};
 // Few letters, so that names meet often; each comes in both cases. The pair beyond ASCII is no
-// text in UTF-8: both read as the replacement character, so they meet as well.
+// text in UTF-8: each byte reads as itself, so the two never meet.
 constexpr char Letters[] = {'a', 'A', 'b', 'B', '\xe9', '\xc9'};
 
 char otherCase(char letter)
@@ -42,7 +42,7 @@ char otherCase(char letter)
 QByteArray folded(QByteArray name)
 {
     for (char &c : name) {
-        if (c == 'a' || c == 'b' || c == '\xe9')
+        if (c == 'a' || c == 'b')
             c = otherCase(c);
     }
     return name;

@@ -4,8 +4,13 @@ set(CPACK_PACKAGE_NAME dicemere)
 set(CPACK_PACKAGE_VENDOR "The Dicemere developers")
 set(CPACK_PACKAGE_CONTACT "The Dicemere developers <dicemere@dicemere.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Dicemere rolls a single die continuously and shows the latest roll in large type, so that a fresh random roll is always a glance away.")
+# Broken as Debian shows it: lines of at most 80 columns.
+set(CPACK_PACKAGE_DESCRIPTION [[
+Dicemere rolls a single die continuously and shows the latest roll in large
+type, so that a fresh random roll is always a glance away for a game master.
+Seven buttons pick the die, d4 to d100, and a slider sets the pause between
+rolls, from 0.125 to 2 seconds. Its About window starts the system-information
+tool, hardinfo where it is installed.]])
 set(CPACK_PACKAGE_HOMEPAGE_URL "https://dicemere.example")
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_PACKAGE_INSTALL_DIRECTORY Dicemere)
@@ -75,6 +80,7 @@ if(WIN32)
     set(CPACK_NSIS_MANIFEST_DPI_AWARE ON)
 else()
     set(CPACK_GENERATOR DEB)
+    include(resources/debian/docs.cmake)
 endif()
 
 include(CPack)

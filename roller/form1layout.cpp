@@ -5,13 +5,20 @@ namespace roller {
 
 using runtime::ControlKind;
 
+// The 16-colour pictures where the icon is shown at its own size, and a smooth one for what asks
+// for more pixels: Qt's own title bar on Wayland wants 22 points, 44 pixels at scale 2.
+static constexpr const char *form1Icon[] = {
+    ":/dicemere/icons/dicemere.ico",
+    ":/dicemere/icons/hicolor/64x64/apps/example.dicemere.Dicemere.png",
+};
+
 const runtime::WindowDesign form1Window = {
     .className = "Form1",
     .caption = "Dicemere",
     .clientWidth = 7380,
     .clientHeight = 1845,
     .border = runtime::Border::Sizable,
-    .icon = ":/dicemere/icons/dicemere.ico",
+    .icon = form1Icon,
 };
 
 // The pause scale: its blanks spread the three marks along the slider's track.

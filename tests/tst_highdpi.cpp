@@ -24,6 +24,7 @@ private Q_SLOTS:
     void windowsScaleExactly();
     void ticksAlike();
     void pictureStaysSharp();
+    void iconHasPixelsForTheScale_data();
     void iconHasPixelsForTheScale();
 
 private:
@@ -142,12 +143,21 @@ void TestHighDpi::pictureStaysSharp()
     about::frmAbout::instance().Unload();
 }
 
+void TestHighDpi::iconHasPixelsForTheScale_data()
+{
+    QTest::addColumn<int>("side");
+    QTest::newRow("title bar") << 16;
+    QTest::newRow("title bar Qt draws on Wayland") << 22;
+    QTest::newRow("task switcher") << 32;
+}
+
 void TestHighDpi::iconHasPixelsForTheScale()
 {
+    QFETCH(int, side);
     roller::Form1 form;
     form.Show();
-    const QPixmap small = form.windowIcon().pixmap(QSize(16, 16), 2.0);
-    QCOMPARE(small.size(), QSize(32, 32));
+    const QPixmap icon = form.windowIcon().pixmap(QSize(side, side), m_scale);
+    QCOMPARE(icon.size(), QSize(side, side) * m_scale);
 }
 
 QTEST_MAIN(TestHighDpi)

@@ -30,8 +30,12 @@ Form::Form(const WindowDesign &window, std::span<const ControlDesign> controls)
     } else {
         resize(client);
     }
-    if (window.icon)
-        setWindowIcon(QIcon(QString::fromUtf8(window.icon)));
+    if (!window.icon.empty()) {
+        QIcon icon;
+        for (const char *picture : window.icon)
+            icon.addFile(QString::fromUtf8(picture));
+        setWindowIcon(icon);
+    }
 }
 
 void Form::Show()

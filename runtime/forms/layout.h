@@ -3,6 +3,7 @@
 
 #include <QColor>
 #include <qnamespace.h>
+#include <span>
 
 class QImage;
 
@@ -85,7 +86,9 @@ struct WindowDesign
     int clientWidth; // twips
     int clientHeight;
     Border border;
-    const char *icon = nullptr; // resource path; none of its own when null
+    // Resource paths of the icon's pictures, from which Qt picks by size; none of its own when
+    // empty.
+    std::span<const char *const> icon = {};
     bool fixedPlacement = false;
     int left = 0; // twips from the screen's top-left to the client area, when fixed
     int top = 0;

@@ -76,7 +76,8 @@ prepare_out() {
 }
 
 release() {
-    local linux_only=$1 out=$2 stage clone commit start=$SECONDS timings=()
+    # stage and clone stay global: the trap that takes them away runs when the script exits.
+    local linux_only=$1 out=$2 commit start=$SECONDS timings=()
     [[ $out == /* ]] || out=$caller/$out
     if [ -n "$(git status --porcelain --untracked-files=no)" ]; then
         echo "Uncommitted changes: a release is made from a commit alone" >&2
@@ -84,7 +85,7 @@ release() {
     fi
     stage=$(prepare_out "$out")
     clone=$(mktemp -d /tmp/dicemere-release.XXXXXX)
-    trap 'rm -rf "$stage" "$clone"' EXIT
+    trap 'rm -rf "${stage:-}" "${clone:-}"' EXIT
     commit=$(git rev-parse HEAD)
     git clone -q --no-checkout "$PWD" "$clone"
     git -C "$clone" checkout -q --detach "$commit"

@@ -2,12 +2,15 @@
 // An unhandled error end to end, in a program of its own (failrun.cpp): the real message box
 // reports it, and the program then ends by itself with the runtime's failure status, not by a
 // signal, an abort or a sanitizer's report. The real program with no display it can use: one
-// line, and the same plain failure, never a hang.
+// line, and the same plain failure, never a hang. And a bus that never answers costs the screen
+// reader, not the run.
 #include "runtime/kernel/runtime.h"
 
+#include <csignal>
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -38,6 +41,8 @@ private Q_SLOTS:
     void reportedThenTheRunEnds();
     void noUsableDisplayEndsInOneLine_data();
     void noUsableDisplayEndsInOneLine();
+    void silentBusCostsOnlyTheScreenReader_data();
+    void silentBusCostsOnlyTheScreenReader();
 };
 
 void TestUnhandledError::reportedThenTheRunEnds_data()
@@ -136,6 +141,64 @@ void TestUnhandledError::noUsableDisplayEndsInOneLine()
     QVERIFY2(errors.startsWith(CannotStart) && errors.count('\n') == 1 && errors.endsWith('\n')
                  && errors.size() > CannotStart.size() + 1 && errors.contains(reason),
              errors.constData());
+}
+
+void TestUnhandledError::silentBusCostsOnlyTheScreenReader_data()
+{
+    QTest::addColumn<QString>("variable");
+    QTest::addColumn<bool>("stopped"); // a bus daemon stopped, else a socket nobody answers on
+    QTest::addColumn<QByteArray>("line");
+    const QByteArray session =
+        "dicemere: no screen reader support: the session bus does not answer";
+    const QByteArray accessibility =
+        "dicemere: no screen reader support: the accessibility bus does not answer";
+    QTest::newRow("session bus that never answers")
+        << "DBUS_SESSION_BUS_ADDRESS" << false << session;
+    QTest::newRow("session bus stopped") << "DBUS_SESSION_BUS_ADDRESS" << true << session;
+    QTest::newRow("accessibility bus that never answers")
+        << "AT_SPI_BUS_ADDRESS" << false << accessibility;
+    QTest::newRow("accessibility bus stopped") << "AT_SPI_BUS_ADDRESS" << true << accessibility;
+}
+
+void TestUnhandledError::silentBusCostsOnlyTheScreenReader()
+{
+    QFETCH(QString, variable);
+    QFETCH(bool, stopped);
+    QFETCH(QByteArray, line);
+    // Qt's bridge to the screen reader meets the buses on X11 and Wayland, not offscreen.
+    if (qEnvironmentVariableIsEmpty("DISPLAY"))
+        QSKIP("no X display (tests/xvfb.sh gives one)");
+    QTemporaryDir folder;
+    const QString socket = folder.filePath("bus");
+    QLocalServer silent;
+    QProcess daemon;
+    const auto end = qScopeGuard([&daemon] {
+        daemon.kill();
+        daemon.waitForFinished();
+    });
+    if (stopped) {
+        daemon.start(
+            "dbus-daemon",
+            {"--session", "--nofork", "--print-address=1", "--address=unix:path=" + socket});
+        if (!daemon.waitForReadyRead(30'000))
+            QSKIP("dbus-daemon did not start (scripts/setup.sh installs it)");
+        QCOMPARE(::kill(pid_t(daemon.processId()), SIGSTOP), 0);
+    } else {
+        QVERIFY(silent.listen(socket));
+    }
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove("AT_SPI_BUS_ADDRESS");
+    environment.insert(variable, "unix:path=" + socket);
+    environment.insert("QT_QPA_PLATFORM", "xcb");
+    QProcess run;
+    run.setProcessEnvironment(environment);
+    // The error the helper forces comes from the running roll: the run reaching its report is
+    // the program running.
+    run.start(FAILRUN_PATH, {"tick"});
+    QVERIFY2(run.waitForFinished(60'000), "the run did not end");
+    const QByteArray errors = run.readAllStandardError();
+    QCOMPARE(run.readAllStandardOutput(), "Dicemere\nRun-time error '6':\\n\\nOverflow\n");
+    QVERIFY2(errors.startsWith(line + '\n'), errors.constData());
 }
 
 QTEST_GUILESS_MAIN(TestUnhandledError)

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "runtime/accessibility/busguard.h"
 #include "runtime/kernel/startup_p.h"
 
 #include <cerrno>
@@ -75,6 +76,7 @@ void releaseErrors()
 
 void beforePlatform()
 {
+    busguard::beforeApplication();
     holdErrors();
     s_watchdog = std::thread([] {
         std::unique_lock lock(s_lock);
@@ -93,6 +95,7 @@ void afterPlatform()
     s_standing.notify_one();
     s_watchdog.join();
     releaseErrors();
+    busguard::applicationBuilt();
 }
 
 void writeToUser(const QByteArray &text)

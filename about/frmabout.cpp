@@ -38,6 +38,14 @@ const QString SysInfoValue = QStringLiteral("PATH");
 const QString SysInfoLocationKey = QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools Location");
 const QString SysInfoLocationValue = QStringLiteral("MSINFO");
 const QString SysInfoFile = QStringLiteral("\\MSINFO32.EXE");
+// Where the system keeps no registry, the tool's path value names the first of these programs on
+// the search path: each shows a summary of the machine's hardware and system.
+const runtime::ProgramValue SysInfoTools[] = {
+    {.root = runtime::registry::LocalMachine,
+     .key = SysInfoKey,
+     .name = SysInfoValue,
+     .programs = {QStringLiteral("hardinfo"), QStringLiteral("kinfocenter"),
+                  QStringLiteral("cpu-x"), QStringLiteral("lshw-gtk")}}};
 
 constexpr qsizetype DataBufferSize = 1024;
 
@@ -74,11 +82,6 @@ frmAbout &frmAbout::instance()
     if (!instance)
         instance.reset(new frmAbout);
     return *instance;
-}
-
-bool frmAbout::hasInstance()
-{
-    return slot() != nullptr;
 }
 
 frmAbout::InstanceScope::InstanceScope()
@@ -149,7 +152,7 @@ runtime::Truth frmAbout::GetKeyValue(const qint32 &KeyRoot, const QString &KeyNa
                                      const QString &SubKeyRef, QString &KeyVal)
 {
     using namespace runtime;
-    const RegistryLookup advapi32;
+    const RegistryLookup advapi32(SysInfoTools);
     OpenKey key(advapi32);
 
     // Reading is all this needs; asking for more (0x2003F) is refused to standard users.

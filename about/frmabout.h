@@ -16,7 +16,6 @@ class frmAbout : public runtime::Form
 public:
     // The program-wide instance, created at the first call and kept until the application ends.
     static frmAbout &instance();
-    static bool hasInstance();
 
     // Within its scope the program's instance is set aside: instance() makes one of the scope's
     // own, which goes when the scope does.

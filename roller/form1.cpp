@@ -25,8 +25,9 @@ QString pauseDescription(qint32 milliseconds)
 {
     if (milliseconds == 1000)
         return QStringLiteral("1 second between rolls");
+    // The words are English, and so is the number, whatever the user's locale.
     return QStringLiteral("%1 seconds between rolls")
-        .arg(QLocale().toString(milliseconds / 1000.0));
+        .arg(QLocale::c().toString(milliseconds / 1000.0));
 }
 
 void checkFloatingPoint()
@@ -61,7 +62,7 @@ void Form1::connectEvents()
     }
     describeDice();
     handle(control<QPushButton>("Command1"), &QPushButton::clicked, &Form1::Command1_Click);
-    handle(m_tmrRoller.get(), &QTimer::timeout, &Form1::tmrRoller_Timer);
+    handle(m_tmrRoller.get(), &runtime::Timer::timeout, &Form1::tmrRoller_Timer);
     handle(m_sldInterval.get(), &runtime::Slider::Change, &Form1::sldInterval_Change);
 }
 
@@ -149,11 +150,7 @@ QVariant Form1::RollDie(const qint16 &faces)
 
 void Form1::sldInterval_Change()
 {
-    const QVariant value = m_sldInterval->property("Value");
-    if (!value.isValid())
-        throw runtime::Error(runtime::ErrorNumber::ControlFailure);
-    const qint32 pause =
-        runtime::convert::multiply(runtime::convert::toInt32(value), MillisecondsPerStep);
+    const qint32 pause = runtime::convert::multiply(m_sldInterval->value(), MillisecondsPerStep);
     m_tmrRoller->changeInterval(pause);
     // The position alone means little when heard: the pause goes with it, in words.
     runtime::describe(m_sldInterval, pauseDescription(pause));

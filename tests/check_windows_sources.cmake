@@ -27,7 +27,8 @@ file(GLOB windows_sources ${SOURCE_DIR}/runtime/*/*_win.cpp)
 foreach(source IN LISTS windows_sources)
     execute_process(
         COMMAND ${CROSS_CXX} -std=c++20 -fsyntax-only -Wall -Wextra -Werror
-            -Wno-attributes -DQT_NO_VERSION_TAGGING ${include_flags} ${source}
+            -Wno-attributes -DQT_NO_VERSION_TAGGING -DQT_NO_KEYWORDS -DQT_NO_CAST_FROM_ASCII
+            -DQT_NO_CAST_TO_ASCII ${include_flags} ${source}
         RESULT_VARIABLE status)
     if(NOT status EQUAL 0)
         message(FATAL_ERROR "${source} does not compile for Windows")

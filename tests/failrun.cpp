@@ -3,9 +3,11 @@
 //   overflow  - the pause slider, given room, reaches a value whose milliseconds overflow
 //   tick      - the timer rolls a die whose number of faces overflows
 //   throw     - a handler dispatched through the runtime throws a foreign exception
-// Each message box is dismissed here once it is up; its title and text go to the standard
-// output, one line each, newlines written as "\n". The exit status is the runtime's.
+// Each message box is dismissed here once it is up; when the run is over, each one's title and
+// text go to the standard output, one line each, newlines written as "\n". The exit status is
+// the runtime's.
 // tst_unhandlederror runs this.
+#include "messagedismisser.h"
 #include "roller/form1.h"
 #include "runtime/controls/slider.h"
 #include "runtime/controls/timer.h"
@@ -13,9 +15,6 @@
 #include "runtime/kernel/runtime.h"
 
 #include <cstdio>
-#include <QApplication>
-#include <QMessageBox>
-#include <QPushButton>
 #include <QTimer>
 #include <stdexcept>
 
@@ -38,7 +37,7 @@ void force(roller::Form1 &form, const QString &how)
     } else if (how == QLatin1String("tick")) {
         auto *timer = form.findChild<runtime::Timer *>(QStringLiteral("tmrRoller"));
         timer->setTag(QStringLiteral("40000"));
-        timer->setInterval(1);
+        timer->changeInterval(1);
     } else {
         runtime::Runtime::dispatch([] { throw std::logic_error("broken"); });
     }
@@ -55,17 +54,12 @@ int main(int argc, char *argv[])
 
     roller::Form1 form;
     form.Show();
-    // The box runs an event loop of its own; this looks for it there.
-    QTimer dismisser;
-    dismisser.callOnTimeout(&application, [] {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!box)
-            return;
-        report(box->windowTitle());
-        report(box->text());
-        box->button(QMessageBox::Ok)->click();
-    });
-    dismisser.start(10);
+    MessageDismisser boxes;
     QTimer::singleShot(0, &form, [&form, how] { force(form, how); });
-    return runtime::Runtime::exec();
+    const int status = runtime::Runtime::exec();
+    for (qsizetype i = 0; i < boxes.texts.size(); ++i) {
+        report(boxes.titles.at(i));
+        report(boxes.texts.at(i));
+    }
+    return status;
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "runtime/text/ansitext.h"
 #include "runtime/text/codepage.h"
+#include "strictwarnings.h"
 
 #include <QTest>
 
@@ -20,6 +21,7 @@ Q_DECLARE_METATYPE(runtime::ansi::Missing)
 
 void TestAnsiText::init()
 {
+    failOnStrayWarnings();
 #ifdef Q_OS_WIN
     if (qstrcmp(QTest::currentTestFunction(), "encodeRules") != 0)
         QSKIP("Windows uses the system's code page");
@@ -35,6 +37,10 @@ void TestAnsiText::crossesInTheLocalesCodeSet_data()
                               << QByteArray("/\xd0\xbf\xd1\x83\xd1\x82\xd1\x8c/");
     QTest::newRow("outside the basic plane")
         << QStringLiteral("d\U0001F3B2!") << QByteArray("d\xf0\x9f\x8e\xb2!");
+    QTest::newRow("a true replacement character")
+        << QStringLiteral("caf\ufffd") << QByteArray("caf\xef\xbf\xbd");
+    QTest::newRow("bytes no text, each a lone surrogate")
+        << QString::fromUtf16(u"caf\xdce9\xdcc3!") << QByteArray("caf\xe9\xc3!");
 }
 
 void TestAnsiText::crossesInTheLocalesCodeSet()

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "recordingmessagedialog.h"
 #include "runtime/forms/form.h"
+#include "strictwarnings.h"
 
 #include <array>
 #include <QPushButton>
@@ -61,6 +62,7 @@ class TestFormLoading : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void init() { failOnStrayWarnings(); }
     void wrongNamesFailAtLoad_data();
     void wrongNamesFailAtLoad();
     void qtShowLoadsOnce();

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "runtime/controls/frame.h"
+#include "strictwarnings.h"
 
 #include <memory>
 #include <QApplication>
@@ -16,6 +17,7 @@ class tst_Frame : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void init() { failOnStrayWarnings(); }
     void partialRepaintMatchesFullPaint_data();
     void partialRepaintMatchesFullPaint();
     void repaintAfterChangeMatchesFullPaint_data();

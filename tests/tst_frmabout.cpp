@@ -4,15 +4,20 @@
 #include "recordingmessagedialog.h"
 #include "roller/form1.h"
 #include "runtime/controls/picturebox.h"
+#include "runtime/controls/stillbuttonstyle.h"
 #include "runtime/controls/timer.h"
+#include "strictwarnings.h"
 
+#include <algorithm>
 #include <memory>
 #include <optional>
 #include <QAccessible>
 #include <QApplication>
 #include <QLabel>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QStyleOptionButton>
 #include <QTest>
 #include <QTimer>
 
@@ -32,6 +37,7 @@ private Q_SLOTS:
     void layoutMatchesTable_data();
     void layoutMatchesTable();
     void separatorLines();
+    void defaultButtonIsDrawnStill();
     void everyControlIsNamedForAssistiveTools();
     void dialogFrameAndPlacement();
     void focusAndTabOrder();
@@ -77,6 +83,7 @@ void TestFrmAbout::initTestCase()
 
 void TestFrmAbout::init()
 {
+    failOnStrayWarnings();
     m_about.emplace();
     m_main = std::make_unique<roller::Form1>();
     m_main->Show();
@@ -90,9 +97,10 @@ void TestFrmAbout::cleanup()
 
 void TestFrmAbout::infoCreatesOneInstanceAndKeepsIt()
 {
-    QVERIFY(!frmAbout::hasInstance());
+    const auto anAboutWindow = [](QWidget *window) { return window->objectName() == "frmAbout"; };
+    QVERIFY(std::ranges::none_of(QApplication::topLevelWidgets(), anAboutWindow));
     clickInfo();
-    QVERIFY(frmAbout::hasInstance());
+    QCOMPARE(std::ranges::count_if(QApplication::topLevelWidgets(), anAboutWindow), 1);
     frmAbout *first = &frmAbout::instance();
     QVERIFY(first->isVisible() && first->isLoaded());
     QCOMPARE(first->parentWidget(), nullptr);
@@ -166,6 +174,33 @@ void TestFrmAbout::separatorLines()
         QCOMPARE(picture.pixelColor(x, 164), QColor(Qt::white));
         QCOMPARE(picture.pixelColor(x, 165), QColor(Qt::white));
     }
+}
+
+void TestFrmAbout::defaultButtonIsDrawnStill()
+{
+    // The style beneath the program's notes each button's style object, without which no style
+    // has anything to animate.
+    struct RecordingStyle : QProxyStyle
+    {
+        void drawControl(ControlElement element, const QStyleOption *option, QPainter *painter,
+                         const QWidget *widget) const override
+        {
+            if (qstyleoption_cast<const QStyleOptionButton *>(option))
+                styleObjects.append(option->styleObject);
+            QProxyStyle::drawControl(element, option, painter, widget);
+        }
+        mutable QList<QObject *> styleObjects;
+    };
+    auto *recording = new RecordingStyle;
+    runtime::StillButtonStyle still(recording);
+    clickInfo();
+    auto *ok = find<QPushButton>("cmdOK");
+    QVERIFY(ok->isDefault());
+    ok->setStyle(&still);
+    ok->grab();
+    ok->setStyle(nullptr);
+    QVERIFY(!recording->styleObjects.isEmpty());
+    QCOMPARE(recording->styleObjects.count(nullptr), recording->styleObjects.size());
 }
 
 void TestFrmAbout::everyControlIsNamedForAssistiveTools()

@@ -4,10 +4,13 @@
 #include "about/frmabout.h"
 #include "roller/form1.h"
 #include "runtime/controls/picturebox.h"
+#include "strictwarnings.h"
 
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
+#include <QSlider>
+#include <QStyleOptionSlider>
 #include <QTest>
 
 class TestHighDpi : public QObject
@@ -15,6 +18,7 @@ class TestHighDpi : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void init() { failOnStrayWarnings(); }
     void initTestCase();
     void windowsScaleExactly_data();
     void windowsScaleExactly();
@@ -70,7 +74,19 @@ void TestHighDpi::ticksAlike()
 {
     roller::Form1 form;
     form.Show();
-    const QImage slider = form.findChild<QWidget *>("sldInterval")->grab().toImage();
+    auto *real = form.findChild<QSlider *>("sldInterval");
+    // A plain QSlider set up alike, in the same place, tells where the style puts positions.
+    QSlider plain(Qt::Horizontal, &form);
+    plain.setGeometry(real->geometry());
+    plain.setRange(real->minimum(), real->maximum());
+    plain.setValue(real->value());
+    plain.setTickPosition(real->tickPosition());
+    plain.setTickInterval(real->tickInterval());
+    plain.show();
+    const QImage slider = real->grab().toImage();
+    // At scale 1 nothing moves: the slider draws what Qt's own does.
+    if (m_scale == 1.0)
+        QCOMPARE(slider, plain.grab().toImage());
     // The lowest row across all 16 ticks: one width, spaced within a pixel of each other.
     QList<int> starts, widths;
     for (int y = slider.height() - 1; y >= 0 && starts.size() < 16; --y) {
@@ -90,6 +106,19 @@ void TestHighDpi::ticksAlike()
         pitches.append(starts[i] - starts[i - 1]);
     const auto [narrowest, widest] = std::ranges::minmax(pitches);
     QVERIFY(widest - narrowest <= 1);
+    // A tick a logical pixel wide covers the whole number of device pixels nearest that, and its
+    // middle device column starts at the pixel edge nearest its exact position.
+    QCOMPARE(widths[0], qRound(m_scale));
+    QStyleOptionSlider option;
+    option.initFrom(&plain);
+    const int length = plain.style()->pixelMetric(QStyle::PM_SliderLength, &option, &plain);
+    const int span = plain.style()->pixelMetric(QStyle::PM_SliderSpaceAvailable, &option, &plain);
+    for (int i = 0; i < 16; ++i) {
+        const qreal exact = (length / 2 + qreal(span) * i / 15) * m_scale;
+        QVERIFY2(
+            qAbs(starts[i] + widths[i] / 2 - exact) <= 0.5,
+            qPrintable(QStringLiteral("tick %1 at %2 for %3").arg(i).arg(starts[i]).arg(exact)));
+    }
 }
 
 void TestHighDpi::pictureStaysSharp()

@@ -9,6 +9,8 @@
 #include "recordingmessagedialog.h"
 #include "runtime/registry/memoryregistry.h"
 #include "runtime/registry/registryconstants.h"
+#include "strictwarnings.h"
+#include "sysinfovalues.h"
 
 #include <cstdio>
 #include <optional>
@@ -98,6 +100,7 @@ private:
 
 void TestHostileToolPath::init()
 {
+    failOnStrayWarnings();
     // Shell commands in the values name the marker relative to the working folder, which
     // cleanup() restores however the test ends.
     m_previousFolder = QDir::currentPath();
@@ -115,8 +118,7 @@ void TestHostileToolPath::cleanup()
 void TestHostileToolPath::press(const QByteArray &value, const QString &starts)
 {
     runtime::MemoryRegistry registry;
-    registry.setValue(reg::LocalMachine, "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH",
-                      reg::TypeString, value);
+    registry.setValue(reg::LocalMachine, sysinfo::PathKey, "PATH", reg::TypeString, value);
     InstalledRegistry installed(std::move(registry));
     RecordingMessageDialog box;
     about::frmAbout::instance().StartSysInfo();
@@ -178,6 +180,8 @@ void TestHostileToolPath::startsTheNamedFileOrNothing_data()
                                    << QStringList {"caf\u00e9 tool"} << none << "caf\u00e9 tool";
     QTest::newRow("byte no text in UTF-8, on disk and as a replacement look-alike")
         << "%ROOT%/caf\xe9" + z << QStringList {"caf\ufffd"} << "raw name" << none;
+    QTest::newRow("a true replacement character")
+        << "%ROOT%/caf\xef\xbf\xbd" + z << QStringList {"caf\ufffd"} << none << "caf\ufffd";
     QTest::newRow("relative to the working folder")
         << "sub/tool" + z << QStringList {"sub/tool"} << none << "sub/tool";
     QTest::newRow("bare name, also on the search path") << "tool" + z << tool << "search path"

@@ -6,21 +6,21 @@
 // LeakSanitizer checks the memory instead and the runs are shorter.
 #include "about/frmabout.h"
 #include "installedregistry.h"
+#include "messagedismisser.h"
 #include "recordedruns.h"
 #include "roller/form1.h"
 #include "runtime/registry/memoryregistry.h"
 #include "runtime/registry/registryconstants.h"
+#include "strictwarnings.h"
+#include "sysinfovalues.h"
 
 #include <malloc.h>
-#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <unistd.h>
 
 using about::frmAbout;
@@ -87,6 +87,7 @@ class TestLongRun : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void init() { failOnStrayWarnings(); }
     void initTestCase();
     void staysFlat_data();
     void staysFlat();
@@ -96,8 +97,8 @@ private:
     void step(Step kind, int index);
 
     roller::Form1 m_form;
+    MessageDismisser m_messages;
     int m_paints = 0;
-    int m_messages = 0;
     int m_opened = 0;
 };
 
@@ -106,15 +107,6 @@ void TestLongRun::initTestCase()
     runtime::Runtime::initialise();
     m_form.Show();
     m_form.findChild<QLabel *>("lblRoll")->installEventFilter(this);
-    // The message box runs an event loop of its own; this answers it from there.
-    auto *dismisser = new QTimer(this);
-    dismisser->callOnTimeout(this, [this] {
-        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-            ++m_messages;
-            box->button(QMessageBox::Ok)->click();
-        }
-    });
-    dismisser->start(0);
 }
 
 bool TestLongRun::eventFilter(QObject *watched, QEvent *event)
@@ -171,14 +163,13 @@ void TestLongRun::staysFlat()
     QVERIFY(QFile::setPermissions(tool, QFile::ReadOwner | QFile::ExeOwner));
     runtime::MemoryRegistry registry;
     if (kind == Step::ToolStart)
-        registry.setValue(runtime::registry::LocalMachine,
-                          "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH",
+        registry.setValue(runtime::registry::LocalMachine, sysinfo::PathKey, "PATH",
                           runtime::registry::TypeString, QFile::encodeName(tool) + '\0');
     InstalledRegistry installed(std::move(registry));
     if (kind == Step::SysInfoMessage || kind == Step::ToolStart)
         frmAbout::instance().Show();
     m_paints = 0;
-    m_messages = 0;
+    m_messages.texts.clear();
     m_opened = 0;
 
     const int warmUp = count / 10;
@@ -204,7 +195,7 @@ void TestLongRun::staysFlat()
     if (kind == Step::Tick)
         QCOMPARE_GT(m_paints, count / 2);
     QCOMPARE(m_opened, kind == Step::About ? count : 0);
-    QCOMPARE(m_messages, kind == Step::SysInfoMessage ? count : 0);
+    QCOMPARE(m_messages.texts.size(), kind == Step::SysInfoMessage ? count : 0);
     QCOMPARE(frmAbout::instance().isVisible(), false);
 }
 

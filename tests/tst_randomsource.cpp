@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "runtime/kernel/randomsource.h"
+#include "strictwarnings.h"
 
 #include <array>
 #include <QTest>
@@ -9,6 +10,7 @@ class TestRandomSource : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void init() { failOnStrayWarnings(); }
     void staysWithinHalfOpenRange();
     void spreadsEvenly();
     void clockSeedsDiffer();

@@ -2,6 +2,8 @@
 #include "runtime/registry/memoryregistry.h"
 #include "runtime/registry/registryconstants.h"
 #include "runtime/text/ansitext.h"
+#include "strictwarnings.h"
+#include "sysinfovalues.h"
 
 #include <QTest>
 #include <utility>
@@ -11,7 +13,7 @@ using namespace runtime::registry;
 
 namespace {
 
-const QByteArray msinfoKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
+const QByteArray msinfoKey = sysinfo::PathKey;
 const QByteArray dicemereKey = "Software\\Dicemere";
 constexpr quint8 sentinel = 0xa5;
 constexpr quint32 untouchedType = 0xffffffff;
@@ -33,6 +35,7 @@ runtime::MemoryRegistry sampleRegistry()
                       "Software\\" + runtime::ansi::encode(QStringLiteral("Caf\u00e9")), "",
                       TypeString, terminated("cafe"));
     registry.createKey(CurrentUser, "Software\\Empty");
+    registry.setValue(CurrentUser, "Software\\Caf\xe9", "", TypeString, terminated("Latin-1"));
     registry.setValue(CurrentUser, dicemereKey, "", TypeString, terminated("dicemere"));
     registry.setValue(CurrentUser, dicemereKey, "Terminated", TypeString, terminated("dice"));
     registry.setValue(CurrentUser, dicemereKey, "Unterminated", TypeString, "dice");
@@ -75,6 +78,7 @@ class TestRegistry : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void init() { failOnStrayWarnings(); }
     void openKey_data();
     void openKey();
     void openKeyWithoutResult();
@@ -113,6 +117,10 @@ void TestRegistry::openKey_data()
     QTest::newRow("accented name in other case")
         << CurrentUser << none << "SOFTWARE\\" + runtime::ansi::encode(QStringLiteral("CAF\u00c9"))
         << KeyRead << Success << terminated("cafe");
+    // As Windows' conversion reads them, bytes that are no text both become the replacement.
+    QTest::newRow("byte no text in UTF-8, in other case")
+        << CurrentUser << none << QByteArray("SOFTWARE\\CAF\xc9") << KeyRead << Success
+        << terminated("Latin-1");
     QTest::newRow("trailing backslash")
         << LocalMachine << none << msinfoKey + '\\' << KeyRead << Success << terminated("msinfo");
     QTest::newRow("leading backslash")

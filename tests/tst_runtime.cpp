@@ -2,6 +2,7 @@
 #include "recordingmessagedialog.h"
 #include "runtime/kernel/error.h"
 #include "runtime/kernel/runtime.h"
+#include "strictwarnings.h"
 
 #include <functional>
 #include <new>
@@ -17,6 +18,7 @@ class TestRuntime : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void init() { failOnStrayWarnings(); }
     void initTestCase();
     void unhandledErrorIsReportedAndEndsTheRun_data();
     void unhandledErrorIsReportedAndEndsTheRun();

@@ -1,23 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "about/frmabout.h"
 #include "installedregistry.h"
+#include "messagedismisser.h"
 #include "recordedruns.h"
 #include "runtime/kernel/runtime.h"
 #include "runtime/registry/memoryregistry.h"
 #include "runtime/registry/registryconstants.h"
+#include "strictwarnings.h"
+#include "sysinfovalues.h"
 
 #include <optional>
-#include <QApplication>
-#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <unistd.h>
 
 namespace reg = runtime::registry;
@@ -41,39 +40,9 @@ auto inputFromPipe()
     });
 }
 
-const QByteArray PathKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
-const QByteArray LocationKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
+using sysinfo::LocationKey;
+using sysinfo::PathKey;
 const QString Message = QStringLiteral("System Information Is Unavailable At This Time");
-
-// Dismisses each message box as it comes up, noting what it said.
-class MessageDismisser : public QObject
-{
-public:
-    MessageDismisser()
-    {
-        m_timer.callOnTimeout(this, &MessageDismisser::dismiss);
-        m_timer.start(20);
-    }
-
-    QStringList texts;
-    QStringList titles;
-    bool plain = true;
-
-private:
-    void dismiss()
-    {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!box)
-            return;
-        // Noted, not checked here: a failed check would leave the box open.
-        texts.append(box->text());
-        titles.append(box->windowTitle());
-        plain = plain && box->icon() == QMessageBox::NoIcon && box->buttons().size() == 1;
-        box->buttons().first()->click();
-    }
-
-    QTimer m_timer;
-};
 
 } // namespace
 
@@ -82,6 +51,7 @@ class TestStartSysInfo : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void init() { failOnStrayWarnings(); }
     void initTestCase();
     void findsAndStartsTheTool_data();
     void findsAndStartsTheTool();

@@ -5,6 +5,7 @@
 // line, and the same plain failure, never a hang. And a bus that never answers costs the screen
 // reader, not the run.
 #include "runtime/kernel/runtime.h"
+#include "strictwarnings.h"
 
 #include <csignal>
 #include <QFileInfo>
@@ -37,6 +38,7 @@ class TestUnhandledError : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void init() { failOnStrayWarnings(); }
     void reportedThenTheRunEnds_data();
     void reportedThenTheRunEnds();
     void noUsableDisplayEndsInOneLine_data();

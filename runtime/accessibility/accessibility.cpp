@@ -3,6 +3,10 @@
 
 #include "runtime/accessibility/descriptionchange.h"
 #include "runtime/controls/frame.h"
+#include "runtime/controls/linecontrol.h"
+#include "runtime/controls/picturebox.h"
+#include "runtime/forms/form.h"
+#include "runtime/kernel/application.h"
 
 #include <QAccessibleObject>
 #include <QAccessibleWidget>
@@ -67,22 +71,29 @@ private:
     Frame *frame() const { return static_cast<Frame *>(widget()); }
 };
 
+// Qt asks with the name of each class the object is, most derived first.
+template<typename Class>
+bool is(const QString &className)
+{
+    return className == QLatin1StringView(Class::staticMetaObject.className());
+}
+
 QAccessibleInterface *accessibleFor(const QString &className, QObject *object)
 {
-    if (className == QLatin1StringView("runtime::Application"))
+    if (is<Application>(className))
         return new ApplicationAccessible;
     auto *widget = qobject_cast<QWidget *>(object);
     if (!widget)
         return nullptr;
-    if (className == QLatin1StringView("runtime::Form")) {
+    if (is<Form>(className)) {
         const bool dialog = widget->windowType() == Qt::Dialog;
         return new QAccessibleWidget(widget, dialog ? QAccessible::Dialog : QAccessible::Window);
     }
-    if (className == QLatin1StringView("runtime::Frame"))
+    if (is<Frame>(className))
         return new FrameAccessible(static_cast<Frame *>(widget));
-    if (className == QLatin1StringView("runtime::PictureBox"))
+    if (is<PictureBox>(className))
         return new QAccessibleWidget(widget, QAccessible::Graphic);
-    if (className == QLatin1StringView("runtime::LineControl"))
+    if (is<LineControl>(className))
         return new QAccessibleWidget(widget, QAccessible::Separator);
     return nullptr;
 }

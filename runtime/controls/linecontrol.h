@@ -16,10 +16,6 @@ class LineControl : public QWidget
 public:
     LineControl(const QLine &line, const QColor &colour, int widthPixels, QWidget *parent);
 
-    QLine line() const { return m_line; }
-    QColor colour() const { return m_colour; }
-    int lineWidth() const { return m_width; }
-
 protected:
     void paintEvent(QPaintEvent *event) override;
 

@@ -8,10 +8,10 @@ class QStylePainter;
 
 namespace runtime {
 
-// The pause slider: a horizontal QSlider with a tick at every position. Its position is the
-// property Value, so a window reads it by name at run time. Change is raised whenever the position
-// ends up somewhere new: at once for keys and clicks on the track, and for a drag only when the
-// thumb is let go.
+// The pause slider: a horizontal QSlider with a tick at every position. Its position is also the
+// property Value, the name the control's position goes by where it is read by name. Change is
+// raised whenever the position ends up somewhere new: at once for keys and clicks on the track,
+// and for a drag only when the thumb is let go.
 class Slider : public QSlider
 {
     Q_OBJECT

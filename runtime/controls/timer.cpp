@@ -3,14 +3,14 @@
 
 #include "runtime/kernel/error.h"
 
+#include <QTimerEvent>
+#include <utility>
+
 namespace runtime {
 
 Timer::Timer(QObject *parent)
-    : QTimer(parent)
-{
-    // A coarse timer may stray by 5 % of its interval; the beat has to hold to the millisecond.
-    setTimerType(Qt::PreciseTimer);
-}
+    : QObject(parent)
+{ }
 
 void Timer::setEnabled(bool enabled)
 {
@@ -22,18 +22,28 @@ void Timer::changeInterval(int milliseconds)
 {
     if (milliseconds < 0)
         throw Error(ErrorNumber::ControlFailure);
-    QTimer::setInterval(milliseconds);
+    m_interval = milliseconds;
+    if (m_id)
+        killTimer(std::exchange(m_id, 0));
     startOrStop();
 }
 
 void Timer::startOrStop()
 {
-    if (m_enabled && interval() > 0) {
-        if (!isActive())
-            start();
-    } else {
-        stop();
+    if (m_enabled && m_interval > 0) {
+        // A coarse timer may stray by 5 % of its interval; the beat has to hold to the
+        // millisecond.
+        if (!m_id)
+            m_id = startTimer(m_interval, Qt::PreciseTimer);
+    } else if (m_id) {
+        killTimer(std::exchange(m_id, 0));
     }
+}
+
+void Timer::timerEvent(QTimerEvent *event)
+{
+    if (event->timerId() == m_id)
+        Q_EMIT timeout();
 }
 
 } // namespace runtime

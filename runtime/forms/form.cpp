@@ -127,8 +127,9 @@ void Form::orderTabs()
     }
     if (stops.isEmpty())
         return;
-    std::sort(stops.begin(), stops.end(),
-              [](const auto &a, const auto &b) { return a.first < b.first; });
+    // Controls that share a tab index keep the table's order.
+    std::stable_sort(stops.begin(), stops.end(),
+                     [](const auto &a, const auto &b) { return a.first < b.first; });
     for (qsizetype i = 1; i < stops.size(); ++i)
         QWidget::setTabOrder(stops.at(i - 1).second, stops.at(i).second);
     stops.first().second->setFocus();
@@ -140,7 +141,7 @@ void Form::discardControls()
     // of the window now and delete it once its event is over.
     for (QObject *control : std::as_const(m_controls)) {
         if (auto *timer = qobject_cast<Timer *>(control))
-            timer->stop();
+            timer->setEnabled(false);
         if (auto *widget = qobject_cast<QWidget *>(control)) {
             widget->hide();
             widget->setParent(nullptr);

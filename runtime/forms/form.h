@@ -30,8 +30,6 @@ public:
     void Unload();
     bool isLoaded() const { return m_loaded; }
 
-    std::span<const ControlDesign> design() const { return m_design; }
-
     void setVisible(bool visible) override;
 
 protected:

@@ -3,6 +3,7 @@
 
 #include "runtime/kernel/runtime.h"
 #include "runtime/kernel/startup.h"
+#include "runtime/kernel/version.h"
 
 namespace runtime {
 
@@ -38,7 +39,7 @@ Application::Application(char *program)
     if (s_setNoSharedMemory)
         qunsetenv("QT_XCB_NO_MITSHM");
     setLayoutDirection(Qt::LeftToRight);
-    setDesktopFileName(QStringLiteral("example.dicemere.Dicemere"));
+    setDesktopFileName(QString::fromLatin1(version::appId));
     Runtime::initialise();
 }
 

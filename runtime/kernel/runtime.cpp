@@ -4,7 +4,6 @@
 #include "runtime/accessibility/accessibility.h"
 #include "runtime/controls/stillbuttonstyle.h"
 #include "runtime/kernel/error.h"
-#include "runtime/kernel/servicescope.h"
 #include "runtime/kernel/version.h"
 #include "runtime/system/messagedialog.h"
 
@@ -79,17 +78,6 @@ void Runtime::fail(std::exception_ptr error) noexcept
         // Nothing more can be told when even the report fails; the program still ends.
     }
     QCoreApplication::exit(FailureExitCode);
-}
-
-} // namespace runtime
-
-namespace runtime {
-
-MessageDialog &MessageDialog::current()
-{
-    static MessageDialog dialog;
-    MessageDialog *standIn = ServiceScope<MessageDialog>::standIn();
-    return standIn ? *standIn : dialog;
 }
 
 } // namespace runtime

@@ -24,12 +24,20 @@ QString rootPath(RegistryHandle root)
     return QString::number(root, 16);
 }
 
-// Upper case one character at a time, as the system compares names: 'ß' stays itself.
+// Upper case one character at a time, as the system compares names: 'ß' stays itself. A byte
+// that is no text in the code set compares as the replacement character, as the system's own
+// conversion reads it, so names that differ only there meet.
 QString folded(const QByteArray &name)
 {
     QString text = ansi::decode(name);
-    for (QChar &character : text)
-        character = character.toUpper();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
+            ++i; // beyond the basic plane, where no letter has a case
+        else if (text.at(i).isSurrogate())
+            text[i] = QChar::ReplacementCharacter;
+        else
+            text[i] = text.at(i).toUpper();
+    }
     return text;
 }
 

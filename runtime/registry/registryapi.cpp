@@ -5,8 +5,8 @@
 
 namespace runtime {
 
-RegistryLookup::RegistryLookup()
-    : m_system(ServiceScope<RegistryApi>::standIn() ? nullptr : systemRegistry())
+RegistryLookup::RegistryLookup(std::span<const ProgramValue> programValues)
+    : m_system(ServiceScope<RegistryApi>::standIn() ? nullptr : systemRegistry(programValues))
     , m_api(m_system ? m_system.get() : ServiceScope<RegistryApi>::standIn())
 { }
 

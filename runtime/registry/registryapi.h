@@ -2,7 +2,9 @@
 #pragma once
 
 #include <memory>
-#include <QtGlobal>
+#include <QString>
+#include <QStringList>
+#include <span>
 
 namespace runtime {
 
@@ -23,14 +25,26 @@ public:
     virtual qint32 RegCloseKey(RegistryHandle key) = 0;
 };
 
+// A value that names a program by its full path. Where the system keeps no registry, the
+// system's registry holds such values alone, each naming the first of its programs found on the
+// search path at the time of the lookup, and missing when none is there; the key is there
+// either way. Windows' registry holds what Windows put there.
+struct ProgramValue
+{
+    RegistryHandle root;
+    QString key;
+    QString name;
+    QStringList programs; // the preferred one first
+};
+
 // The registry that one lookup reads: a ServiceScope's stand-in while there is one, else the
 // system's, taken afresh for every lookup. On Windows that is advapi32's own entries (Error
-// EntryNotFound when they cannot be found); elsewhere an in-memory registry that names the
-// system-information tool installed right now.
+// EntryNotFound when they cannot be found); elsewhere an in-memory registry of the program
+// values the caller knows, so a program installed while this one runs is found at once.
 class RegistryLookup
 {
 public:
-    RegistryLookup();
+    explicit RegistryLookup(std::span<const ProgramValue> programValues);
     ~RegistryLookup();
     RegistryLookup(const RegistryLookup &) = delete;
     RegistryLookup &operator=(const RegistryLookup &) = delete;
@@ -43,6 +57,6 @@ private:
 };
 
 // The system's registry entries; defined once per platform.
-std::unique_ptr<RegistryApi> systemRegistry();
+std::unique_ptr<RegistryApi> systemRegistry(std::span<const ProgramValue> programValues);
 
 } // namespace runtime

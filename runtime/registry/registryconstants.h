@@ -28,10 +28,6 @@ constexpr quint32 TypeMultiString = 7;
 // Access rights.
 constexpr quint32 KeyQueryValue = 0x0001;
 constexpr quint32 KeySetValue = 0x0002;
-constexpr quint32 KeyCreateSubKey = 0x0004;
-constexpr quint32 KeyEnumerateSubKeys = 0x0008;
-constexpr quint32 KeyNotify = 0x0010;
-constexpr quint32 KeyCreateLink = 0x0020;
 constexpr quint32 ReadControl = 0x20000;
 constexpr quint32 KeyRead = 0x20019;
 constexpr quint32 KeyWrite = 0x20006;

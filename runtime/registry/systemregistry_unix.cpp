@@ -7,28 +7,22 @@
 
 namespace runtime {
 
-namespace {
-
-// Programs that show a summary of the machine's hardware and system, the preferred one first.
-constexpr const char *systemInformationTools[] = {"hardinfo", "kinfocenter", "cpu-x", "lshw-gtk"};
-
-} // namespace
-
-// Where there is no system registry, the one thing looked up in it is the system-information
-// tool, found on the search path; built at each lookup, so a tool installed while the program
-// runs is found at once.
-std::unique_ptr<RegistryApi> systemRegistry()
+// Where there is no system registry, it holds the values the program looks up to find other
+// programs, and they are found on the search path; built at each lookup.
+std::unique_ptr<RegistryApi> systemRegistry(std::span<const ProgramValue> programValues)
 {
-    const QByteArray key = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
     auto registry = std::make_unique<MemoryRegistry>();
-    registry->createKey(registry::LocalMachine, key);
-    for (const char *name : systemInformationTools) {
-        // The registry holds the tool's full path, so the launcher starts exactly that file.
-        const QString path = QStandardPaths::findExecutable(QString::fromLatin1(name));
-        if (!path.isEmpty()) {
-            registry->setValue(registry::LocalMachine, key, "PATH", registry::TypeString,
-                               ansi::encode(path).append('\0'));
-            break;
+    for (const ProgramValue &value : programValues) {
+        const QByteArray key = ansi::encode(value.key);
+        registry->createKey(value.root, key);
+        for (const QString &program : value.programs) {
+            // The registry holds the program's full path, so exactly that file is started.
+            const QString path = QStandardPaths::findExecutable(program);
+            if (!path.isEmpty()) {
+                registry->setValue(value.root, key, ansi::encode(value.name), registry::TypeString,
+                                   ansi::encode(path).append('\0'));
+                break;
+            }
         }
     }
     return registry;

@@ -21,9 +21,6 @@ static_assert(registry::TypeString == REG_SZ && registry::TypeExpandString == RE
               && registry::TypeBinary == REG_BINARY && registry::TypeDword == REG_DWORD
               && registry::TypeMultiString == REG_MULTI_SZ);
 static_assert(registry::KeyQueryValue == KEY_QUERY_VALUE && registry::KeySetValue == KEY_SET_VALUE
-              && registry::KeyCreateSubKey == KEY_CREATE_SUB_KEY
-              && registry::KeyEnumerateSubKeys == KEY_ENUMERATE_SUB_KEYS
-              && registry::KeyNotify == KEY_NOTIFY && registry::KeyCreateLink == KEY_CREATE_LINK
               && registry::ReadControl == READ_CONTROL && registry::KeyRead == KEY_READ
               && registry::KeyWrite == KEY_WRITE && registry::KeyAllAccess == KEY_ALL_ACCESS
               && registry::KeyWow64_64Key == KEY_WOW64_64KEY
@@ -68,7 +65,7 @@ private:
 
 } // namespace
 
-std::unique_ptr<RegistryApi> systemRegistry()
+std::unique_ptr<RegistryApi> systemRegistry(std::span<const ProgramValue>)
 {
     return std::make_unique<Advapi32Registry>();
 }

@@ -5,14 +5,10 @@ class QString;
 
 namespace runtime {
 
-// Paths the program builds join a file name to a folder with a backslash, as the registry's
-// paths do. Where the system's separator is another, that backslash stands for it, while a
-// backslash inside a name the registry gave stays what it is; a path that could be read
-// either way names no file. The one place that converts.
-QString localPath(const QString &platformPath);
-
-// The name of the ordinary file at the path, or empty text when there is none: a folder never
-// counts, nor does a file marked hidden or system.
+// The name of the ordinary file at the path, or empty text when there is none. The path is
+// written with backslashes, as the registry's are. A folder never counts, nor anything else that
+// is no regular file (a FIFO, a device); on Windows neither does a file marked hidden or system.
+// Unix has no such marks: a name starting with a dot is hidden from listings only, and counts.
 QString findFile(const QString &platformPath);
 
 } // namespace runtime

@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "runtime/system/files_unix.h"
+
 #include "runtime/system/files.h"
 
 #include <QFileInfo>
@@ -18,9 +20,10 @@ bool somethingAt(const QString &path)
 
 QString localPath(const QString &platformPath)
 {
-    // A replacement character stands for bytes that were no text in the system's code set:
-    // written back, it would name another file, so such a path names none.
-    if (platformPath.contains(QChar::ReplacementCharacter))
+    // A zero would end the path early, at another file. A lone surrogate stands for a byte that
+    // was no text in the system's code set (ansitext.h): such a value is taken for a damaged
+    // one, not for a name.
+    if (platformPath.contains(QChar(0)) || !QStringView(platformPath).isValidUtf16())
         return {};
     // The registry's values here are paths as they stand, in which a backslash is an ordinary
     // character of a name. Only the program joins with a backslash, a file name to a folder

@@ -9,11 +9,6 @@
 
 namespace runtime {
 
-QString localPath(const QString &platformPath)
-{
-    return platformPath;
-}
-
 QString findFile(const QString &platformPath)
 {
     const std::wstring path = platformPath.toStdWString();

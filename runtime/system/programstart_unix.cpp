@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "runtime/kernel/error.h"
-#include "runtime/system/files.h"
+#include "runtime/system/files_unix.h"
 #include "runtime/system/programstart.h"
 
 #include <QFileInfo>

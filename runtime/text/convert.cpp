@@ -71,11 +71,6 @@ qint16 toInt16(const QVariant &value)
     return roundedInto<qint16>(variantToNumber(value));
 }
 
-qint32 toInt32(const QVariant &value)
-{
-    return roundedInto<qint32>(variantToNumber(value));
-}
-
 qint32 multiply(qint32 a, qint32 b)
 {
     qint32 product = 0;

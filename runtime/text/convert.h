@@ -18,7 +18,6 @@ qint16 toInt16(const QString &text);
 
 // Numbers are rounded half to even, text is read as by toInt16, an empty variant is 0.
 qint16 toInt16(const QVariant &value);
-qint32 toInt32(const QVariant &value);
 
 qint32 multiply(qint32 a, qint32 b);
 

@@ -27,6 +27,9 @@ check(main is not None, "the main window is a frame named Dicemere")
 # The frame is a status bar, which Orca reads on request, caption and roll together.
 frame = find(main, "status bar")
 label = find(frame, "label")
+check(frame is not None and label is not None, "the roll's frame is a status bar with the roll")
+if label is None:
+    report()
 check(frame.name in ("Roll", "Roll: d20"), "the frame carries its caption")
 check(label.description == "Latest roll", "the roll label says what it shows")
 for name in ("d4", "d6", "d8", "d10", "d12", "d20", "d100", "Info"):

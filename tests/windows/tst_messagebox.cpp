@@ -84,7 +84,7 @@ void TestMessageBox::mainWindowRollsBehindTheBox()
     form.Show();
     form.findChild<runtime::Slider *>("sldInterval")->setValue(1);
     std::atomic<int> ticks = 0;
-    connect(form.findChild<runtime::Timer *>("tmrRoller"), &QTimer::timeout, this,
+    connect(form.findChild<runtime::Timer *>("tmrRoller"), &runtime::Timer::timeout, this,
             [&ticks] { ++ticks; });
     about::frmAbout &about = about::frmAbout::instance();
     about.Show();

@@ -8,6 +8,7 @@
 #include "about/frmabout.h"
 #include "registryfixture.h"
 #include "tests/recordingmessagedialog.h"
+#include "tests/sysinfovalues.h"
 
 #include <optional>
 #include <QDir>
@@ -22,8 +23,8 @@ using about::frmAbout;
 
 namespace {
 
-const QString PathKey = QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO");
-const QString LocationKey = QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools Location");
+const QString PathKey = QString::fromLatin1(sysinfo::PathKey);
+const QString LocationKey = QString::fromLatin1(sysinfo::LocationKey);
 const QString Unavailable = QStringLiteral("System Information Is Unavailable At This Time");
 
 // One run of the stand-in, as it noted it.

@@ -7,6 +7,7 @@
 #include "runtime/registry/memoryregistry.h"
 #include "runtime/registry/registryconstants.h"
 #include "runvector.h"
+#include "tests/strictwarnings.h"
 
 #include <optional>
 #include <QHash>
@@ -61,6 +62,7 @@ class TestWineRegistry : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void init() { failOnStrayWarnings(); }
     void initTestCase();
     void cleanupTestCase();
     void agreesWithTheSystem_data();

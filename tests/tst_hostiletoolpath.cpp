@@ -144,8 +144,12 @@ void TestHostileToolPath::startsTheNamedFileOrNothing_data()
     const QByteArray z(1, '\0');
     QTest::newRow("blanks") << "%ROOT%/my tools/sys info" + z << QStringList {"my tools/sys info"}
                             << none << "my tools/sys info";
-    QTest::newRow("backslashes for separators")
-        << "%ROOT%\\my tools\\info" + z << QStringList {"my tools/info"} << none << "my tools/info";
+    // A backslash is a character of a name here; only the one the program joins with is not.
+    QTest::newRow("backslash in a folder's name, a decoy where it would be a separator")
+        << "%ROOT%/a\\b/hardinfo" + z << QStringList {"a\\b/hardinfo", "a/b/hardinfo"} << none
+        << "a\\b/hardinfo";
+    QTest::newRow("backslash in the file's name, a decoy where it would be a separator")
+        << "%ROOT%/a\\hardinfo" + z << QStringList {"a\\hardinfo", "a/hardinfo"} << none << none;
     QTest::newRow("quotes in the name")
         << "%ROOT%/it's \"quoted\"" + z << QStringList {"it's \"quoted\""} << none
         << "it's \"quoted\"";

@@ -2,11 +2,8 @@
 #include "runtime/kernel/application.h"
 
 #include "runtime/kernel/runtime.h"
+#include "runtime/kernel/startup.h"
 #include "runtime/kernel/version.h"
-
-#include <cstdio>
-#include <cstdlib>
-#include <mutex>
 
 namespace runtime {
 
@@ -16,45 +13,6 @@ namespace {
 int s_argc = 1;
 char *s_argv[] = {nullptr, nullptr};
 bool s_setNoSharedMemory = false;
-
-// Qt's messages while the application object is built are held back until it stands. Where no
-// platform can start (no X server, no Wayland compositor, a plugin that fails), Qt warns about
-// each platform it tried and then aborts with a core dump; the user is better served by one
-// line and a plain failure status.
-struct HeldMessage
-{
-    QtMsgType type;
-    QByteArray category;
-    QString text;
-};
-std::mutex s_heldLock;
-QList<HeldMessage> s_held;
-QtMessageHandler s_qtHandler = nullptr;
-
-void holdWhileStarting(QtMsgType type, const QMessageLogContext &context, const QString &text)
-{
-    if (type == QtFatalMsg) {
-        std::fputs(
-            "dicemere: cannot start: no graphical display (X11 or Wayland) could be opened\n",
-            stderr);
-        std::fflush(stderr);
-        std::_Exit(Runtime::FailureExitCode);
-    }
-    const std::lock_guard lock(s_heldLock);
-    s_held.append({type, QByteArray(context.category), text});
-}
-
-// The application object stands: Qt's messages go where they went before, those held first.
-void releaseHeldMessages()
-{
-    qInstallMessageHandler(s_qtHandler);
-    const std::lock_guard lock(s_heldLock);
-    for (const HeldMessage &held : std::as_const(s_held)) {
-        const char *category = held.category.isNull() ? nullptr : held.category.constData();
-        s_qtHandler(held.type, QMessageLogContext(nullptr, 0, nullptr, category), held.text);
-    }
-    s_held.clear();
-}
 
 int &beforeQt(char *program)
 {
@@ -66,7 +24,7 @@ int &beforeQt(char *program)
     s_setNoSharedMemory = !qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM");
     if (s_setNoSharedMemory)
         qputenv("QT_XCB_NO_MITSHM", "1");
-    s_qtHandler = qInstallMessageHandler(holdWhileStarting);
+    startup::begin();
     return s_argc;
 }
 
@@ -75,7 +33,7 @@ int &beforeQt(char *program)
 Application::Application(char *program)
     : QApplication(beforeQt(program), s_argv)
 {
-    releaseHeldMessages();
+    startup::end();
     // The platform has read it by now; a program started from here gets the environment the
     // user started this one with.
     if (s_setNoSharedMemory)

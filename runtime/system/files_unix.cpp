@@ -3,10 +3,20 @@
 
 #include "runtime/system/files.h"
 
-#include <QDir>
 #include <QFileInfo>
 
 namespace runtime {
+
+namespace {
+
+// A file, a folder or a symbolic link (whether or not it leads anywhere) at the path.
+bool somethingAt(const QString &path)
+{
+    const QFileInfo entry(path);
+    return entry.exists() || entry.isSymLink();
+}
+
+} // namespace
 
 QString localPath(const QString &platformPath)
 {
@@ -15,8 +25,17 @@ QString localPath(const QString &platformPath)
     // one, not for a name.
     if (platformPath.contains(QChar(0)) || !QStringView(platformPath).isValidUtf16())
         return {};
-    QString path = platformPath;
-    return path.replace(u'\\', QDir::separator());
+    // The registry's values here are paths as they stand, in which a backslash is an ordinary
+    // character of a name. Only the program joins with a backslash, a file name to a folder
+    // from the registry, so only a last backslash with no slash after it can be a separator.
+    const qsizetype join = platformPath.lastIndexOf(u'\\');
+    if (join < 0 || platformPath.indexOf(u'/', join) >= 0)
+        return platformPath;
+    const QString joined = platformPath.left(join) + u'/' + platformPath.mid(join + 1);
+    if (!somethingAt(platformPath))
+        return joined;
+    // Where both readings name something, which one was meant cannot be told: neither.
+    return somethingAt(joined) ? QString() : platformPath;
 }
 
 QString findFile(const QString &platformPath)

@@ -5,9 +5,10 @@ class QString;
 
 namespace runtime {
 
-// Paths the program builds use the backslash as their separator, as the registry's do; here each
-// backslash stands for the system's separator. The one place that converts; empty text for a
-// path that can name no file.
+// Paths the program builds join a file name to a folder with a backslash, as the registry's
+// paths do; here that backslash stands for the system's separator, while a backslash inside a
+// name the registry gave stays what it is. The one place that converts; empty text for a path
+// that can name no file, or that could be read either way.
 QString localPath(const QString &platformPath);
 
 } // namespace runtime

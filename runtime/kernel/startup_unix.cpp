@@ -28,7 +28,7 @@ std::thread s_watchdog;
 
 // Libraries under Qt write to the standard error themselves while the platform starts
 // (libwayland's complaint about XDG_RUNTIME_DIR): that goes to a file meanwhile, out to the
-// user's once the program stands, and behind the one line if it cannot start.
+// user's once the program stands, and nowhere if it cannot start, where the one line says it.
 int s_userErrors = -1;
 int s_heldErrors = -1;
 

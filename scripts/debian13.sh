@@ -83,4 +83,9 @@ realpath . >"$checkouts/$builds/.checkout"
 as_root cp -L /etc/resolv.conf "$root/etc/resolv.conf"
 update=keep
 [ -n "$(find "$root/var/lib/apt/lists" -maxdepth 1 -name '*_InRelease' -mtime -7)" ] || update=update
-exec "${sudo[@]}" unshare --mount --propagation private -- "$0" --mounted "$root" "$builds" "$update" "$@"
+# The mounts stay in the namespace; where / is no mount point of its own (inside a chroot) its
+# propagation cannot be changed, and what is mounted there stays below the root all the same.
+propagation=private
+as_root unshare --mount --propagation private -- true 2>/dev/null || propagation=unchanged
+exec "${sudo[@]}" unshare --mount --propagation "$propagation" -- "$0" --mounted "$root" "$builds" \
+    "$update" "$@"

@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the measurements of bench/windows.sh on a display, for the Linux tree (BENCH_LINUX) and the
-# Windows one (BENCH_WINDOWS) under Wine, and prints the table. CPU time is read from outside,
+# Windows one (BENCH_WINDOWS) under Wine reporting BENCH_WINDOWS_VERSION, and prints the table. CPU time is read from outside,
 # from /proc, for the program and, under Wine, for the wineserver that does much of its work.
 set -euo pipefail
 
-out=$BENCH_WINDOWS/bench-results
+out=$BENCH_WINDOWS/bench-results-$BENCH_WINDOWS_VERSION
 mkdir -p "$out"
 wine=/usr/lib/wine/wine64
 wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver64)
@@ -44,6 +44,7 @@ mkdir -p "$WINEPREFIX"
 server=$!
 trap '"$wineserver" -k 2>/dev/null || true' EXIT
 "$wine" wineboot -u >/dev/null 2>&1
+"$wine" winecfg -v "$BENCH_WINDOWS_VERSION"
 kill -0 $server || { echo "the wineserver did not stay" >&2; exit 1; }
 
 for platform in linux windows; do
@@ -98,7 +99,8 @@ cpu_cell() {
 
 echo
 echo "Dicemere against a plain Qt program (one label, a new number every 125 ms), $(date '+%F %T')"
-echo "Linux: xcb on Xvfb; Windows: cross-built with the same static Qt 6.4.2, $("$wine" --version) on Xvfb"
+echo "Linux: xcb on Xvfb; Windows: cross-built with the same static Qt $BENCH_QT, $("$wine" --version)" \
+    "as $BENCH_WINDOWS_VERSION on Xvfb"
 echo "Start-up: median of $BENCH_RUNS runs each; CPU: median of $BENCH_REPEATS readings of $BENCH_SECONDS s" \
     "each, the plain program's at its own 125 ms ticks"
 echo "Load average now: $(cut -d' ' -f1-3 /proc/loadavg)"

@@ -7,4 +7,8 @@ if(NOT CMAKE_PREFIX_PATH)
     endif()
     set(CMAKE_PREFIX_PATH "$ENV{DICEMERE_QT_MINGW}")
 endif()
+# Debian's Qt source leaves out the plugins of a module unless asked (on Debian they come in
+# packages of their own); a static Qt has its platform plugin and styles only if they are linked
+# into the executable.
+set(QT_SKIP_AUTO_PLUGIN_INCLUSION OFF)
 include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64.cmake)

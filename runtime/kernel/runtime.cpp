@@ -44,6 +44,10 @@ void Runtime::initialise()
     font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
     font.setPointSizeF(8.0);
     QApplication::setFont(font);
+    // The roll is drawn in Arial. Where there is none, the face made to its metrics stands in:
+    // GDI and fontconfig know that themselves, DirectWrite (Qt's choice on Windows since 6.8,
+    // Wine's included) does not.
+    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
     if (!qobject_cast<StillButtonStyle *>(QApplication::style()))
         QApplication::setStyle(
             new StillButtonStyle(QStyleFactory::create(QApplication::style()->name())));

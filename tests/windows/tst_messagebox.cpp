@@ -95,9 +95,9 @@ void TestMessageBox::mainWindowRollsBehindTheBox()
     QVERIFY(
         about.findChild<QPushButton *>("cmdOK")->findChildren<QAbstractAnimation *>().isEmpty());
     // Still over the style of the Windows that Wine reports, which Qt picks by its version.
-    const auto *style = qobject_cast<QProxyStyle *>(QApplication::style());
-    QVERIFY(style);
-    QCOMPARE(style->baseStyle()->name(),
+    const auto *proxy = qobject_cast<QProxyStyle *>(QApplication::style());
+    QVERIFY(proxy);
+    QCOMPARE(proxy->baseStyle()->name(),
              qEnvironmentVariable("DICEMERE_WINDOWS_VERSION") == u"win11" ? u"windows11"
                                                                           : u"windowsvista");
     const auto mainWindow = reinterpret_cast<HWND>(form.winId());

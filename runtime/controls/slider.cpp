@@ -32,8 +32,9 @@ void Slider::paintEvent(QPaintEvent *)
 // The style puts each tick on a whole logical pixel, which on a fractional scale falls between
 // device pixels: side by side, ticks come out one and two pixels wide, and their spacing is
 // rounded twice. So each tick is drawn on its own, shifted from where the style puts it to the
-// device pixel nearest its exact place: all then meet the pixel grid alike. At scale 1 nothing
-// moves.
+// device pixel nearest its exact place, and clipped to the whole device pixels it is to cover:
+// all then meet the pixel grid alike, also where the style smooths its ticks across two pixels
+// (Qt's Windows 11 style). At scale 1 a tick the style draws whole does not move.
 void Slider::paintTicks(QStylePainter &painter, QStyleOptionSlider &option) const
 {
     if (tickPosition() == NoTicks)
@@ -45,11 +46,10 @@ void Slider::paintTicks(QStylePainter &painter, QStyleOptionSlider &option) cons
     const int interval = qMax(1, tickInterval());
     const qreal step = range > 0 ? qreal(span) / range : 0;
     const qreal ratio = devicePixelRatioF();
-    // A tick one logical pixel wide is drawn centred on its position: on a pixel's middle when
-    // it is to cover an odd number of device pixels, on an edge for an even number.
-    const qreal middle = qRound(ratio) % 2 ? 0.5 : 0.0;
-    // Wide enough for the tick, clear of its neighbours.
-    const int window = qMax(int(step * interval / 2), 1);
+    // A tick one logical pixel wide covers the whole number of device pixels nearest that,
+    // centred on its position: on a pixel's middle when that number is odd, on an edge if even.
+    const int pixels = qMax(qRound(ratio), 1);
+    const qreal middle = pixels % 2 ? 0.5 : 0.0;
     for (int next = minimum();; next += interval) {
         const int value = qMin(next, maximum());
         const int offset = option.upsideDown ? maximum() - value : value - minimum();
@@ -57,10 +57,10 @@ void Slider::paintTicks(QStylePainter &painter, QStyleOptionSlider &option) cons
             QStyle::sliderPositionFromValue(minimum(), maximum(), value, span, option.upsideDown)
             + length / 2;
         const qreal exact = length / 2 + offset * step;
-        const qreal shift = (std::floor(exact * ratio + 0.5) + middle) / ratio - drawn;
+        const qreal centre = std::floor(exact * ratio + 0.5) + middle;
         painter.save();
-        painter.translate(shift, 0);
-        painter.setClipRect(drawn - window, 0, 2 * window, height());
+        painter.setClipRect(QRectF((centre - pixels / 2.0) / ratio, 0, pixels / ratio, height()));
+        painter.translate(centre / ratio - drawn, 0);
         painter.drawComplexControl(QStyle::CC_Slider, option);
         painter.restore();
         if (value == maximum())

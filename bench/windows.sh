@@ -46,8 +46,9 @@ if [[ ! -f $qt/plugins/platforms/libqwindows.a ]]; then
     echo "no cross-built Qt in $qt: scripts/windows.sh builds it" >&2
     exit 1
 fi
-for tool in Xvfb /usr/lib/wine/wine64; do
-    command -v "$tool" >/dev/null || { echo "$tool not found (scripts/windows.sh installs it)" >&2; exit 1; }
+for tool in g++ Xvfb /usr/lib/wine/wine64; do
+    command -v "$tool" >/dev/null \
+        || { echo "$tool not found (scripts/setup.sh and scripts/windows.sh install it)" >&2; exit 1; }
 done
 
 linux=$source_dir/build/bench

@@ -14,7 +14,12 @@ export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe=d"
 hz=$(getconf CLK_TCK)
 
 # User and system time of a process and all its threads, dead ones included, in ms.
-cpu_ms() { sed 's/.*) //' "/proc/$1/stat" | awk -v hz="$hz" '{ print ($12 + $13) * 1000 / hz }'; }
+cpu_ms() {
+    local stat
+    stat=$(cat "/proc/$1/stat" 2>/dev/null) \
+        || { echo "${2:-process $1} ended before its CPU time was read" >&2; exit 1; }
+    sed 's/.*) //' <<<"$stat" | awk -v hz="$hz" '{ print ($12 + $13) * 1000 / hz }'
+}
 median() { sort -n | awk '{ v[NR] = $1 } END { print NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
 # Starts a program, lets it settle, and prints the CPU time (ms) that it and the wineserver (0 on
@@ -25,12 +30,12 @@ reading() {
     "$@" >/dev/null 2>&1 &
     local pid=$! p0 s0=0 s1=0
     sleep "$settle"
-    p0=$(cpu_ms $pid)
-    [[ -z $server ]] || s0=$(cpu_ms "$server")
+    p0=$(cpu_ms $pid "$*")
+    [[ -z $server ]] || s0=$(cpu_ms "$server" wineserver)
     sleep "$BENCH_SECONDS"
     local p1
-    p1=$(cpu_ms $pid)
-    [[ -z $server ]] || s1=$(cpu_ms "$server")
+    p1=$(cpu_ms $pid "$*")
+    [[ -z $server ]] || s1=$(cpu_ms "$server" wineserver)
     kill $pid
     wait $pid || true
     echo "$p1 $p0 $s1 $s0" | awk '{ print $1 - $2, $3 - $4 }'

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the measurements of bench/windows.sh on a display, for the Linux tree (BENCH_LINUX) and the
-# Windows one (BENCH_WINDOWS) under Wine reporting BENCH_WINDOWS_VERSION, and prints the table. CPU time is read from outside,
-# from /proc, for the program and, under Wine, for the wineserver that does much of its work.
+# Windows one (BENCH_WINDOWS) under Wine reporting BENCH_WINDOWS_VERSION, and prints the table.
+# CPU time is read from outside, from /proc, for the program and, under Wine, for the wineserver
+# that does much of its work.
 set -euo pipefail
 
 out=$BENCH_WINDOWS/bench-results-$BENCH_WINDOWS_VERSION
